@@ -1,0 +1,139 @@
+#include <algorithm>
+#include <charconv>
+#include <cstdint>
+#include <string>
+#include <system_error>
+
+#include "calc/number_text.h"
+#include "calc/runtime_error.h"
+
+namespace calc {
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Reads the text as if its blanks, tabs and line feeds were not there: "1 615" is 1615.
+class BlankFreeReader {
+ public:
+  explicit BlankFreeReader(std::string_view text) : text_(text) { SkipBlanks(); }
+
+  // '\0' at the end: it is no part of any number, so callers need no end test of their own.
+  char Peek() const { return position_ < text_.size() ? text_[position_] : '\0'; }
+
+  void Advance() {
+    ++position_;
+    SkipBlanks();
+  }
+
+  bool Take(char upper, char lower) {
+    if (Peek() != upper && Peek() != lower) return false;
+    Advance();
+    return true;
+  }
+
+ private:
+  void SkipBlanks() {
+    while (position_ < text_.size() && IsBlank(text_[position_])) ++position_;
+  }
+
+  std::string_view text_;
+  std::size_t position_ = 0;
+};
+
+int DigitValue(char c, int radix) {
+  int value = -1;
+  if (IsDigit(c)) value = c - '0';
+  if (c >= 'A' && c <= 'F') value = c - 'A' + 10;
+  if (c >= 'a' && c <= 'f') value = c - 'a' + 10;
+  return value < radix ? value : -1;
+}
+
+// "&H" and "&O" numbers: 16-bit two's complement up to FFFF, 32-bit up to FFFFFFFF.
+double ReadWholeNumber(BlankFreeReader& reader, int radix) {
+  std::uint64_t value = 0;
+  for (int digit = DigitValue(reader.Peek(), radix); digit >= 0;
+       digit = DigitValue(reader.Peek(), radix)) {
+    value = value * radix + digit;
+    if (value > 0xFFFF'FFFF) throw RuntimeError::Overflow();
+    reader.Advance();
+  }
+  if (value <= 0xFFFF) return static_cast<std::int16_t>(value);
+  return static_cast<std::int32_t>(value);
+}
+
+void AppendDigits(BlankFreeReader& reader, std::string& out) {
+  for (; IsDigit(reader.Peek()); reader.Advance()) out += reader.Peek();
+}
+
+// The decimal exponent, saturated: past a billion only its sign matters.
+std::int64_t SaturatedExponent(std::string_view text) {
+  constexpr std::int64_t kCap = 1'000'000'000;
+  const bool negative = !text.empty() && text.front() == '-';
+  std::int64_t value = 0;
+  for (char c : text) {
+    if (IsDigit(c)) value = std::min(kCap, value * 10 + (c - '0'));
+  }
+  return negative ? -value : value;
+}
+
+// from_chars reports overflow and underflow alike; the leading digit's place tells them
+// apart, since only a number of magnitude at least 1 can overflow.
+bool IsOverflow(std::string_view number) {
+  const std::size_t exponentAt = number.find('e');
+  const std::string_view mantissa = number.substr(0, exponentAt);
+  const auto point = static_cast<std::int64_t>(std::min(mantissa.find('.'), mantissa.size()));
+  const auto first = static_cast<std::int64_t>(mantissa.find_first_of("123456789"));
+  const std::int64_t leadingPlace = first < point ? point - first - 1 : point - first;
+  const std::int64_t exponent =
+      exponentAt == std::string_view::npos ? 0 : SaturatedExponent(number.substr(exponentAt + 1));
+  return leadingPlace + exponent >= 0;
+}
+
+double ReadDecimal(BlankFreeReader& reader) {
+  std::string number;  // the prefix in the form from_chars reads: "-", digits, ".", "e"
+  if (reader.Peek() == '-') number += '-';
+  if (reader.Peek() == '+' || reader.Peek() == '-') reader.Advance();
+
+  const std::size_t mantissaStart = number.size();
+  AppendDigits(reader, number);
+  if (reader.Peek() == '.') {
+    number += '.';
+    reader.Advance();
+    AppendDigits(reader, number);
+  }
+  if (number.find_first_of("0123456789", mantissaStart) == std::string::npos) return 0;
+
+  if (reader.Take('E', 'e') || reader.Take('D', 'd')) {
+    std::string exponent = "e";
+    if (reader.Peek() == '+' || reader.Peek() == '-') {
+      exponent += reader.Peek();
+      reader.Advance();
+    }
+    AppendDigits(reader, exponent);
+    // A marker with no digits after it adds nothing: "2E" is 2.
+    if (IsDigit(exponent.back())) number += exponent;
+  }
+
+  double value = 0;
+  const auto read = std::from_chars(number.data(), number.data() + number.size(), value);
+  if (read.ec == std::errc::result_out_of_range) {
+    if (IsOverflow(number)) throw RuntimeError::Overflow();
+    return number.front() == '-' ? -0.0 : 0.0;
+  }
+  return value;
+}
+
+}  // namespace
+
+double ParseLeadingNumber(std::string_view text) {
+  BlankFreeReader reader(text);
+  if (reader.Peek() != '&') return ReadDecimal(reader);
+  reader.Advance();
+  if (reader.Take('H', 'h')) return ReadWholeNumber(reader, 16);
+  if (reader.Take('O', 'o')) return ReadWholeNumber(reader, 8);
+  return 0;
+}
+
+}  // namespace calc

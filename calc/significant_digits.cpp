@@ -1,0 +1,84 @@
+#include "calc/significant_digits.h"
+
+#include <algorithm>
+#include <cfloat>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+
+namespace calc::detail {
+namespace {
+
+using Text = std::array<char, 32>;  // "-d.dddddddddddddddde-ddd" at the longest
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Takes the digits of [begin, end) up to an "e", without the point and trailing zeros.
+void TakeDigits(SignificantDigits& number, const char* begin, const char* end) {
+  for (const char* c = begin; c != end && *c != 'e'; ++c) {
+    if (IsDigit(*c)) number.digits[number.count++] = *c;
+  }
+  while (number.count > 1 && number.digits[number.count - 1] == '0') --number.count;
+}
+
+constexpr double kExactWholesBelow = 0x1p53;
+
+// The digits of integer / 10^places, when there are at most 15 of them.
+bool TakeInteger(SignificantDigits& number, std::int64_t integer, int places) {
+  std::array<char, 20> text{};
+  const char* const end = std::to_chars(text.data(), text.data() + text.size(), integer).ptr;
+  const char* significantEnd = end;
+  while (significantEnd - text.data() > 1 && significantEnd[-1] == '0') --significantEnd;
+  if (significantEnd - text.data() > SignificantDigits::kMaxDigits) return false;
+  TakeDigits(number, text.data(), significantEnd);
+  number.exponent = static_cast<int>(end - text.data()) - 1 - places;
+  return true;
+}
+
+// Percentages are mostly whole numbers or whole hundredths: their digits come cheaply from an
+// integer. Any decimal of at most 15 digits that reads back as a normal double is that
+// double's 15-digit rounding, since the double's spacing is far below half a 15th digit.
+bool TakeWholeOrHundredths(SignificantDigits& number, double magnitude) {
+  if (magnitude < kExactWholesBelow && magnitude == std::trunc(magnitude)) {
+    return magnitude >= 1 && TakeInteger(number, static_cast<std::int64_t>(magnitude), 0);
+  }
+  const double hundredths = std::round(magnitude * 100);
+  return hundredths >= 1 && hundredths < kExactWholesBelow && hundredths / 100 == magnitude &&
+         TakeInteger(number, static_cast<std::int64_t>(hundredths), 2);
+}
+
+// The shortest digits that read back as the value are its 15-digit rounding whenever there
+// are at most 15 of them (same reason); only otherwise is the explicit rounding needed.
+const char* WriteFifteenDigits(Text& text, double magnitude) {
+  char* const begin = text.data();
+  char* const limit = text.data() + text.size();
+  if (magnitude >= DBL_MIN) {
+    const char* const end =
+        std::to_chars(begin, limit, magnitude, std::chars_format::scientific).ptr;
+    int count = 0;
+    for (const char* c = begin; *c != 'e'; ++c) count += IsDigit(*c);
+    if (count <= SignificantDigits::kMaxDigits) return end;
+  }
+  return std::to_chars(begin, limit, magnitude, std::chars_format::scientific,
+                       SignificantDigits::kMaxDigits - 1)
+      .ptr;
+}
+
+}  // namespace
+
+SignificantDigits ToSignificantDigits(double value) {
+  SignificantDigits number;
+  number.negative = std::signbit(value);
+  const double magnitude = std::fabs(value);
+  if (TakeWholeOrHundredths(number, magnitude)) return number;
+
+  Text text{};
+  const char* const end = WriteFifteenDigits(text, magnitude);
+  TakeDigits(number, text.data(), end);
+  const char* exponent = std::find(static_cast<const char*>(text.data()), end, 'e') + 1;
+  if (*exponent == '+') ++exponent;
+  std::from_chars(exponent, end, number.exponent);
+  return number;
+}
+
+}  // namespace calc::detail
