@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+
+#include "calc/mode_table.h"
+#include "window/form.h"
+
+namespace window {
+
+// The window's logic. It keeps no state but the mode words: the selected mode lives only
+// in the option buttons, and every step looks its control up afresh.
+class Veltaro {
+ public:
+  explicit Veltaro(Form& form);
+
+  void Form_Load();
+  void Option1_Click(std::int16_t Index);
+  void Command1_Click(std::int16_t Index);
+
+ private:
+  void ResetForm();
+
+  Form& form_;
+  calc::ModeTable ModeTable;
+};
+
+}  // namespace window
