@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "app/control_error.h"
+
+namespace app {
+
+// The elements of one control array by index; a lookup of a missing index fails.
+template <typename Control>
+class ControlArray {
+ public:
+  explicit ControlArray(std::string_view name) : name_(name) {}
+
+  std::string_view Name() const { return name_; }
+
+  template <typename Widget>
+  void Add(std::int16_t index, Widget* widget) {
+    elements_.try_emplace(index, name_, index, widget);
+  }
+
+  Control& Item(std::int16_t index) {
+    const auto element = elements_.find(index);
+    if (element == elements_.end()) throw NoSuchControl(name_, index);
+    return element->second;
+  }
+
+ private:
+  std::string name_;
+  std::map<std::int16_t, Control> elements_;
+};
+
+}  // namespace app

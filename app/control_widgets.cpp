@@ -1,0 +1,116 @@
+#include "app/control_widgets.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <limits>
+
+namespace app {
+namespace {
+
+using window::ControlKind;
+using window::ControlLayout;
+
+// An option button answers a click anywhere on it, not only on its circle and caption.
+class OptionButtonWidget final : public QRadioButton {
+ public:
+  using QRadioButton::QRadioButton;
+
+ protected:
+  bool hitButton(const QPoint& position) const override { return rect().contains(position); }
+};
+
+QWidget* CreateTextBox(const ControlLayout& control) {
+  if (control.multiLine) {
+    auto* box = new QPlainTextEdit;
+    // A lone CR would start a block of its own; the box keeps lines apart by LF.
+    box->setPlainText(FromUtf8(control.text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    box->setReadOnly(control.locked);
+    if (control.locked) {
+      box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    }
+    box->setTabChangesFocus(true);
+    box->setFocusPolicy(Qt::StrongFocus);
+    box->setVerticalScrollBarPolicy(control.verticalScrollBar ? Qt::ScrollBarAlwaysOn
+                                                              : Qt::ScrollBarAsNeeded);
+    return box;
+  }
+  auto* box = new QLineEdit(FromUtf8(control.text));
+  box->setMaxLength(control.maxLength > 0 ? control.maxLength : std::numeric_limits<int>::max());
+  box->setReadOnly(control.locked);
+  if (control.centred) box->setAlignment(Qt::AlignCenter);
+  return box;
+}
+
+QWidget* CreateLabel(const ControlLayout& control) {
+  auto* label = new QLabel(FromUtf8(control.text));
+  label->setAlignment((control.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+  label->setWordWrap(true);
+  return label;
+}
+
+QWidget* CreateCommandButton(const ControlLayout& control) {
+  auto* button = new QPushButton(FromUtf8(control.text));
+  // Neither button answers Enter.
+  button->setAutoDefault(false);
+  return button;
+}
+
+QWidget* CreateWidget(const ControlLayout& control) {
+  switch (control.kind) {
+    case ControlKind::kTextBox:
+      return CreateTextBox(control);
+    case ControlKind::kLabel:
+      return CreateLabel(control);
+    case ControlKind::kOptionButton:
+      return new OptionButtonWidget(FromUtf8(control.text));
+    case ControlKind::kCommandButton:
+      return CreateCommandButton(control);
+    case ControlKind::kFrame:
+      break;
+  }
+  // A frame without border or caption is a plain container.
+  return new QWidget;
+}
+
+}  // namespace
+
+QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QRect PixelRect(int left, int top, int width, int height) {
+  const auto pixels = [](int twips) {
+    return (twips + window::kTwipsPerPixel / 2) / window::kTwipsPerPixel;
+  };
+  return {pixels(left), pixels(top), pixels(width), pixels(height)};
+}
+
+QColor ToColor(window::Rgb rgb) { return {rgb.red, rgb.green, rgb.blue}; }
+
+QString ObjectName(std::string_view name, std::int16_t index) {
+  if (index == window::kNotAnArray) return FromUtf8(name);
+  return QStringLiteral("%1(%2)").arg(FromUtf8(name)).arg(index);
+}
+
+void Paint(QWidget& widget, window::Rgb rgb) {
+  QPalette palette = widget.palette();
+  palette.setColor(widget.backgroundRole(), ToColor(rgb));
+  widget.setPalette(palette);
+  // A command button draws its own face in the colour; the rest fill their rectangle.
+  widget.setAutoFillBackground(qobject_cast<QPushButton*>(&widget) == nullptr);
+}
+
+QWidget* CreateControl(const ControlLayout& control, QWidget& container) {
+  QWidget* const widget = CreateWidget(control);
+  widget->setParent(&container);
+  widget->setObjectName(ObjectName(control.name, control.index));
+  widget->setGeometry(PixelRect(control.left, control.top, control.width, control.height));
+  if (control.background) Paint(*widget, *control.background);
+  if (!control.visible) widget->hide();
+  return widget;
+}
+
+}  // namespace app

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QColor>
+#include <QRect>
+#include <QString>
+#include <QWidget>
+#include <cstdint>
+#include <string_view>
+
+#include "window/layout.h"
+
+namespace app {
+
+QString FromUtf8(std::string_view text);
+
+// Layout twips to logical pixels; Qt's high-DPI scaling takes it on from there.
+QRect PixelRect(int left, int top, int width, int height);
+
+QColor ToColor(window::Rgb rgb);
+
+// A control's name as the layout gives it: "Text2(0)", or "Frame1" for no array.
+QString ObjectName(std::string_view name, std::int16_t index);
+
+// Builds one control from its layout record, inside its container.
+QWidget* CreateControl(const window::ControlLayout& control, QWidget& container);
+
+// Gives the widget its background colour, in the role it draws its background with.
+void Paint(QWidget& widget, window::Rgb rgb);
+
+}  // namespace app

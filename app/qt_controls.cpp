@@ -1,0 +1,61 @@
+#include "app/qt_controls.h"
+
+#include <QButtonGroup>
+
+#include "app/control_error.h"
+#include "app/control_widgets.h"
+
+namespace app {
+template <typename Widget>
+Widget& QtControl<Widget>::Checked() const {
+  if (widget_.isNull()) throw NoSuchControl(name_, index_);
+  return *widget_;
+}
+
+template <typename Widget>
+void QtControl<Widget>::Expect(bool taken, std::string_view property) const {
+  if (!taken) throw PropertyRejected(name_, index_, property);
+}
+
+std::string QtTextBox::Text() const { return Checked().text().toStdString(); }
+
+void QtTextBox::SetText(std::string_view text) {
+  QLineEdit& box = Checked();
+  const QString value = FromUtf8(text);
+  box.setText(value);
+  // A box with a length limit would cut a longer text short without a word.
+  Expect(box.text() == value, "Text");
+}
+
+void QtTextBox::SetLocked(bool locked) {
+  QLineEdit& box = Checked();
+  box.setReadOnly(locked);
+  Expect(box.isReadOnly() == locked, "Locked");
+}
+
+void QtLabel::SetCaption(std::string_view caption) {
+  QLabel& label = Checked();
+  const QString value = FromUtf8(caption);
+  label.setText(value);
+  Expect(label.text() == value, "Caption");
+}
+
+void QtOptionButton::SetCaption(std::string_view caption) {
+  QRadioButton& button = Checked();
+  const QString value = FromUtf8(caption);
+  button.setText(value);
+  Expect(button.text() == value, "Caption");
+}
+
+void QtOptionButton::SetValue(bool value) {
+  QRadioButton& button = Checked();
+  // An exclusive group refuses to leave no button selected, so it lets go for the moment.
+  QButtonGroup* const group = button.group();
+  const bool release = !value && group != nullptr && group->exclusive();
+  if (release) group->setExclusive(false);
+  button.setChecked(value);
+  if (release) group->setExclusive(true);
+  Expect(button.isChecked() == value, "Value");
+}
+
+}  // namespace app

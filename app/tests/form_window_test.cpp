@@ -1,0 +1,391 @@
+#include "app/form_window.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QtTest>
+#include <memory>
+
+#include "app/window_style.h"
+
+namespace {
+
+const QStringList kModeCaptions = {"КПД", "рандеман", "практически добив"};
+const QStringList kEfficiencyLabels = {"изходяща енергия", "подадена енергия", "КПД %"};
+const QStringList kGoodProductLabels = {"годна продукция", "произведена продукция", "рандеман %"};
+
+}  // namespace
+
+class FormWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { app::InstallWindowStyle(); }
+  void init();
+  void cleanup();
+
+  void opensWithNoModeAndEmptyBoxes();
+  void focusStartsOnTheHelpTextAndTabFollowsTheLayout();
+  void calculatesWhateverTheMode_data();
+  void calculatesWhateverTheMode();
+  void wholeBelowOneChangesNothing();
+  void inputBoxesRefuseASixthCharacter_data();
+  void inputBoxesRefuseASixthCharacter();
+  void typingIntoTheResultBoxDoesNothing();
+  void selectingAModeRelabelsAndKeepsTheNumbers_data();
+  void selectingAModeRelabelsAndKeepsTheNumbers();
+  void clearDeselectsAndEmptiesEverything();
+  void accessibleNamesFollowTheLabels();
+  void overflowIsReportedAndTheWindowGoesOn();
+  void bulgarianUsersSeeADecimalComma();
+  void controlsStandWhereLaidOut_data();
+  void controlsStandWhereLaidOut();
+  void coloursAreDrawnAsDesigned_data();
+  void coloursAreDrawnAsDesigned();
+  void everyControlUsesTimesNewRoman12();
+  void helpTextHasThirteenLinesEndingInCrLf();
+  void windowHasAFixedSizeAndOnlyACloseButton();
+  void captionNamesThePublisher();
+
+ private:
+  template <typename Widget = QWidget>
+  Widget* Control(const QString& name) const {
+    auto* widget = form_->findChild<Widget*>(name);
+    if (widget == nullptr) qFatal("no control %s", qPrintable(name));
+    return widget;
+  }
+  void Type(const QString& box, const QString& text) {
+    Control<QLineEdit>(box)->clear();
+    QTest::keyClicks(Control(box), text);
+  }
+  void Click(const QString& control) { QTest::mouseClick(Control(control), Qt::LeftButton); }
+  QString Text(const QString& box) const { return Control<QLineEdit>(box)->text(); }
+  QStringList Labels() const {
+    return {Control<QLabel>("Label2(0)")->text(), Control<QLabel>("Label2(1)")->text(),
+            Control<QLabel>("Label2(2)")->text()};
+  }
+
+  std::unique_ptr<app::FormWindow> form_;
+  // Every message box is dismissed as a user would; its text is kept for the test to judge.
+  QTimer modalGuard_;
+  QStringList reports_;
+  bool reportExpected_ = false;
+};
+
+void FormWindowTest::init() {
+  reports_.clear();
+  reportExpected_ = false;
+  modalGuard_.setInterval(20);
+  connect(&modalGuard_, &QTimer::timeout, this, [this] {
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+      const auto* box = qobject_cast<QMessageBox*>(modal);
+      reports_ << (box != nullptr ? box->text() : modal->objectName());
+      modal->close();
+    }
+  });
+  modalGuard_.start();
+  form_ = std::make_unique<app::FormWindow>();
+  form_->Load();
+  form_->show();
+  form_->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+}
+
+void FormWindowTest::cleanup() {
+  modalGuard_.stop();
+  modalGuard_.disconnect();
+  form_.reset();
+  if (!reportExpected_) QCOMPARE(reports_, QStringList());
+}
+
+void FormWindowTest::opensWithNoModeAndEmptyBoxes() {
+  for (int i = 0; i < 3; ++i) {
+    const auto* option = Control<QRadioButton>(QStringLiteral("Option1(%1)").arg(i));
+    QCOMPARE(option->text(), kModeCaptions[i]);
+    QVERIFY(!option->isChecked());
+    QCOMPARE(Text(QStringLiteral("Text2(%1)").arg(i)), QString());
+  }
+  QCOMPARE(Labels(), kEfficiencyLabels);
+  QCOMPARE(Control<QLabel>("Label1(0)")->text(), QStringLiteral("Велтаро, практически добив"));
+  QCOMPARE(Control<QPushButton>("Command1(0)")->text(), QStringLiteral("Изчисли"));
+  QCOMPARE(Control<QPushButton>("Command1(1)")->text(), QStringLiteral("Изчисти"));
+  QVERIFY(Control<QLineEdit>("Text2(2)")->isReadOnly());
+  QVERIFY(Control("Text1(1)")->isHidden());
+}
+
+void FormWindowTest::focusStartsOnTheHelpTextAndTabFollowsTheLayout() {
+  QCOMPARE(QApplication::focusWidget(), Control("Text1(0)"));
+  // The option buttons are one group and so one stop; the arrow keys move within it.
+  const QStringList expected = {"Option1(0)",  "Text2(0)",    "Text2(1)", "Text2(2)",
+                                "Command1(0)", "Command1(1)", "Text1(0)"};
+  QStringList visited;
+  for (int i = 0; i < expected.size(); ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    visited << QApplication::focusWidget()->objectName();
+  }
+  QCOMPARE(visited, expected);
+  QVERIFY2(!Control<QPlainTextEdit>("Text1(0)")->toPlainText().contains('\t'),
+           "Tab never types into the help text");
+}
+
+void FormWindowTest::calculatesWhateverTheMode_data() {
+  QTest::addColumn<QString>("mode");
+  QTest::addColumn<QString>("part");
+  QTest::addColumn<QString>("whole");
+  QTest::addColumn<QString>("result");
+  QTest::newRow("no mode selected") << ""
+                                    << "45"
+                                    << "60"
+                                    << "75%";
+  QTest::newRow("efficiency") << "Option1(0)"
+                              << "1"
+                              << "3"
+                              << "33.33%";
+  QTest::newRow("yield, part above the whole") << "Option1(2)"
+                                               << "99999"
+                                               << "1"
+                                               << "9999900%";
+  QTest::newRow("scientific result") << "Option1(1)"
+                                     << "1e13"
+                                     << "1"
+                                     << "1E+15%";
+}
+
+void FormWindowTest::calculatesWhateverTheMode() {
+  QFETCH(QString, mode);
+  QFETCH(QString, part);
+  QFETCH(QString, whole);
+  QFETCH(QString, result);
+  if (!mode.isEmpty()) Click(mode);
+  Type("Text2(0)", part);
+  Type("Text2(1)", whole);
+  Click("Command1(0)");
+  QCOMPARE(Text("Text2(2)"), result);
+}
+
+void FormWindowTest::wholeBelowOneChangesNothing() {
+  Type("Text2(0)", "45");
+  Type("Text2(1)", "60");
+  Click("Command1(0)");
+  Type("Text2(0)", "5");
+  Type("Text2(1)", "0");
+  Click("Command1(0)");
+  QCOMPARE(Text("Text2(2)"), QStringLiteral("75%"));
+}
+
+void FormWindowTest::inputBoxesRefuseASixthCharacter_data() {
+  QTest::addColumn<QString>("box");
+  QTest::addColumn<bool>("paste");
+  QTest::newRow("part, typed") << "Text2(0)" << false;
+  QTest::newRow("part, pasted") << "Text2(0)" << true;
+  QTest::newRow("whole, typed") << "Text2(1)" << false;
+  QTest::newRow("whole, pasted") << "Text2(1)" << true;
+}
+
+void FormWindowTest::inputBoxesRefuseASixthCharacter() {
+  QFETCH(QString, box);
+  QFETCH(bool, paste);
+  auto* edit = Control<QLineEdit>(box);
+  if (paste) {
+    QApplication::clipboard()->setText(QStringLiteral("123456789"));
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+  } else {
+    QTest::keyClicks(edit, QStringLiteral("123456"));
+  }
+  QCOMPARE(edit->text(), QStringLiteral("12345"));
+}
+
+void FormWindowTest::typingIntoTheResultBoxDoesNothing() {
+  QTest::keyClicks(Control("Text2(2)"), QStringLiteral("123"));
+  QCOMPARE(Text("Text2(2)"), QString());
+  QCOMPARE(Control("Text2(2)")->focusPolicy(), Qt::StrongFocus);
+}
+
+void FormWindowTest::selectingAModeRelabelsAndKeepsTheNumbers_data() {
+  QTest::addColumn<bool>("byKeyboard");
+  QTest::newRow("mouse") << false;
+  QTest::newRow("arrow key") << true;
+}
+
+void FormWindowTest::selectingAModeRelabelsAndKeepsTheNumbers() {
+  QFETCH(bool, byKeyboard);
+  Type("Text2(0)", "45");
+  Type("Text2(1)", "60");
+  Click("Command1(0)");
+  Click("Option1(0)");
+  if (byKeyboard) {
+    QTest::keyClick(Control("Option1(0)"), Qt::Key_Down);
+  } else {
+    Click("Option1(1)");
+  }
+  QVERIFY(Control<QRadioButton>("Option1(1)")->isChecked());
+  QVERIFY(!Control<QRadioButton>("Option1(0)")->isChecked());
+  QCOMPARE(Labels(), kGoodProductLabels);
+  QCOMPARE(Text("Text2(0)"), QStringLiteral("45"));
+  QCOMPARE(Text("Text2(2)"), QStringLiteral("75%"));
+}
+
+void FormWindowTest::clearDeselectsAndEmptiesEverything() {
+  Click("Option1(2)");
+  Type("Text2(0)", "45");
+  Type("Text2(1)", "60");
+  Click("Command1(0)");
+  Click("Command1(1)");
+  for (int i = 0; i < 3; ++i) {
+    QVERIFY(!Control<QRadioButton>(QStringLiteral("Option1(%1)").arg(i))->isChecked());
+    QCOMPARE(Text(QStringLiteral("Text2(%1)").arg(i)), QString());
+  }
+  QCOMPARE(Labels(), kEfficiencyLabels);
+  // Selecting again after a clear must still be possible.
+  Click("Option1(1)");
+  QCOMPARE(Labels(), kGoodProductLabels);
+}
+
+void FormWindowTest::accessibleNamesFollowTheLabels() {
+  const auto name = [this](const char* box) {
+    return QAccessible::queryAccessibleInterface(Control(box))->text(QAccessible::Name);
+  };
+  QCOMPARE(name("Text2(1)"), QStringLiteral("подадена енергия"));
+  Click("Option1(1)");
+  QCOMPARE(name("Text2(0)"), QStringLiteral("годна продукция"));
+  QCOMPARE(name("Text2(1)"), QStringLiteral("произведена продукция"));
+  QCOMPARE(name("Text2(2)"), QStringLiteral("рандеман %"));
+  QCOMPARE(name("Command1(0)"), QStringLiteral("Изчисли"));
+}
+
+void FormWindowTest::overflowIsReportedAndTheWindowGoesOn() {
+  reportExpected_ = true;
+  Type("Text2(0)", "45");
+  Type("Text2(1)", "60");
+  Click("Command1(0)");
+  Type("Text2(0)", "1e999");
+  Click("Command1(0)");
+  QCOMPARE(reports_, QStringList{"Грешка 6: Overflow"});
+  QVERIFY(form_->isVisible());
+  QCOMPARE(Text("Text2(0)"), QStringLiteral("1e999"));
+  QCOMPARE(Text("Text2(2)"), QStringLiteral("75%"));
+  Type("Text2(0)", "1");
+  Type("Text2(1)", "8");
+  Click("Command1(0)");
+  QCOMPARE(Text("Text2(2)"), QStringLiteral("12.5%"));
+}
+
+void FormWindowTest::bulgarianUsersSeeADecimalComma() {
+  if (!qEnvironmentVariable("LC_ALL").startsWith("bg_BG")) QSKIP("runs with LC_ALL=bg_BG.UTF-8");
+  Type("Text2(0)", "1");
+  Type("Text2(1)", "3");
+  Click("Command1(0)");
+  QCOMPARE(Text("Text2(2)"), QStringLiteral("33,33%"));
+  // Input is read with the point only, so "1,5" is 1.
+  Type("Text2(0)", "1,5");
+  Click("Command1(0)");
+  QCOMPARE(Text("Text2(2)"), QStringLiteral("33,33%"));
+}
+
+void FormWindowTest::controlsStandWhereLaidOut_data() {
+  QTest::addColumn<QString>("control");
+  QTest::addColumn<QRect>("pixels");
+  QTest::newRow("help text") << "Text1(0)" << QRect(8, 192, 449, 145);
+  QTest::newRow("hidden quotation") << "Text1(1)" << QRect(40, 216, 449, 121);
+  QTest::newRow("title") << "Label1(0)" << QRect(56, 0, 353, 25);
+  QTest::newRow("frame") << "Frame1" << QRect(16, 40, 169, 121);
+  QTest::newRow("first option, in the frame") << "Option1(0)" << QRect(0, 8, 161, 25);
+  QTest::newRow("second option") << "Option1(1)" << QRect(0, 48, 161, 25);
+  QTest::newRow("third option") << "Option1(2)" << QRect(0, 88, 161, 25);
+  QTest::newRow("part label") << "Label2(0)" << QRect(208, 32, 137, 25);
+  QTest::newRow("part box") << "Text2(0)" << QRect(360, 32, 89, 27);
+  QTest::newRow("whole label") << "Label2(1)" << QRect(208, 72, 137, 25);
+  QTest::newRow("whole box") << "Text2(1)" << QRect(360, 72, 89, 27);
+  QTest::newRow("result label") << "Label2(2)" << QRect(208, 112, 137, 25);
+  QTest::newRow("result box") << "Text2(2)" << QRect(360, 112, 89, 27);
+  QTest::newRow("calculate") << "Command1(0)" << QRect(208, 160, 97, 25);
+  QTest::newRow("clear") << "Command1(1)" << QRect(344, 160, 81, 25);
+}
+
+void FormWindowTest::controlsStandWhereLaidOut() {
+  QFETCH(QString, control);
+  QFETCH(QRect, pixels);
+  QCOMPARE(Control(control)->geometry(), pixels);
+}
+
+void FormWindowTest::coloursAreDrawnAsDesigned_data() {
+  QTest::addColumn<QPoint>("point");
+  QTest::addColumn<QColor>("colour");
+  QTest::addColumn<int>("tolerance");
+  const QColor lavender(192, 192, 255);
+  const QColor cyan(192, 255, 255);
+  QTest::newRow("window") << QPoint(2, 2) << lavender << 0;
+  QTest::newRow("title") << QPoint(58, 22) << QColor(255, 192, 128) << 0;
+  QTest::newRow("frame") << QPoint(16 + 165, 40 + 118) << lavender << 0;
+  QTest::newRow("option") << QPoint(16 + 158, 40 + 8 + 22) << lavender << 0;
+  QTest::newRow("label") << QPoint(208 + 134, 32 + 22) << cyan << 0;
+  QTest::newRow("result label") << QPoint(208 + 134, 112 + 22) << cyan << 0;
+  QTest::newRow("calculate") << QPoint(208 + 8, 160 + 12) << QColor(128, 255, 128) << 0;
+  QTest::newRow("clear") << QPoint(344 + 6, 160 + 12) << QColor(255, 128, 128) << 0;
+}
+
+void FormWindowTest::coloursAreDrawnAsDesigned() {
+  QFETCH(QPoint, point);
+  QFETCH(QColor, colour);
+  QFETCH(int, tolerance);
+  const QColor drawn = form_->grab().toImage().pixelColor(point);
+  const int distance =
+      std::max({std::abs(drawn.red() - colour.red()), std::abs(drawn.green() - colour.green()),
+                std::abs(drawn.blue() - colour.blue())});
+  QVERIFY2(distance <= tolerance, qPrintable(drawn.name() + " instead of " + colour.name()));
+}
+
+void FormWindowTest::everyControlUsesTimesNewRoman12() {
+  for (const QWidget* widget : form_->findChildren<QWidget*>()) {
+    if (widget->objectName().isEmpty()) continue;  // parts of a control, such as scroll bars
+    QCOMPARE(widget->font().family(), QStringLiteral("Times New Roman"));
+    QCOMPARE(widget->font().pointSize(), 12);
+    QCOMPARE(widget->font().weight(), QFont::Normal);
+    QVERIFY(!widget->font().italic());
+  }
+  QVERIFY2(QFontMetrics(form_->font()).inFontUcs4(U'Ж'), "the font has Cyrillic letters");
+}
+
+void FormWindowTest::helpTextHasThirteenLinesEndingInCrLf() {
+  auto* help = Control<QPlainTextEdit>("Text1(0)");
+  QVERIFY(help->isReadOnly());
+  QCOMPARE(help->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+  // 13 lines and the empty one after the last line end.
+  QCOMPARE(help->document()->blockCount(), 14);
+  const QString text = help->toPlainText().replace('\n', QStringLiteral("\r\n"));
+  QCOMPARE(text.count(QStringLiteral("\r\n")), 13);
+  QVERIFY(text.endsWith(QStringLiteral("\r\n")));
+  const QStringList lines = text.split(QStringLiteral("\r\n"));
+  QCOMPARE(lines[2], QStringLiteral("Тема на проекта: Велтаро, практически добив."));
+  QCOMPARE(lines[3], QStringLiteral("Проектът да използва набор от: "));
+  QCOMPARE(lines[9], QStringLiteral("В проекта са изполвани следните термини:"));
+  QCOMPARE(lines[12], QStringLiteral("практически добив - получен добив, теоретичен добив."));
+  QTest::keyClicks(help, QStringLiteral("x"));
+  QCOMPARE(help->document()->blockCount(), 14);
+}
+
+void FormWindowTest::windowHasAFixedSizeAndOnlyACloseButton() {
+  QCOMPARE(form_->size(), QSize(461, 345));
+  QCOMPARE(form_->minimumSize(), form_->maximumSize());
+  const Qt::WindowFlags flags = form_->windowFlags();
+  QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+  QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
+  QVERIFY(flags & Qt::WindowCloseButtonHint);
+  QVERIFY(!Control<QPushButton>("Command1(0)")->isDefault());
+  QVERIFY(!Control<QPushButton>("Command1(0)")->autoDefault());
+}
+
+void FormWindowTest::captionNamesThePublisher() {
+  QCOMPARE(form_->windowTitle(), QStringLiteral("www.veltaro.bg Велтаро"));
+}
+
+QTEST_MAIN(FormWindowTest)
+#include "form_window_test.moc"
