@@ -3,7 +3,7 @@
 BUILD := build
 JOBS := $(shell nproc)
 
-.PHONY: deps configure build run check bench
+.PHONY: deps configure build run check bench screenshot
 
 deps:
 	@scripts/install-deps
@@ -17,10 +17,14 @@ build: deps configure
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	@echo "The window is not built yet: calc and its tests are."
+	$(BUILD)/app/veltaro
 
 check: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
 bench: build
 	$(BUILD)/bench/calc_bench
+
+screenshot: build
+	@scripts/install-deps docs
+	scripts/screenshot $(BUILD)/app/veltaro
