@@ -53,6 +53,8 @@ class FormWindowTest : public QObject {
   void helpTextHasThirteenLinesEndingInCrLf();
   void windowHasAFixedSizeAndOnlyACloseButton();
   void captionNamesThePublisher();
+  void failedControlOperationsRaiseErrors_data();
+  void failedControlOperationsRaiseErrors();
 
  private:
   template <typename Widget = QWidget>
@@ -385,6 +387,32 @@ void FormWindowTest::windowHasAFixedSizeAndOnlyACloseButton() {
 
 void FormWindowTest::captionNamesThePublisher() {
   QCOMPARE(form_->windowTitle(), QStringLiteral("www.veltaro.bg Велтаро"));
+}
+
+void FormWindowTest::failedControlOperationsRaiseErrors_data() {
+  QTest::addColumn<int>("operation");
+  QTest::addColumn<int>("number");
+  QTest::addColumn<QString>("description");
+  QTest::newRow("missing element") << 0 << 9 << "Subscript out of range: Text2(3)";
+  QTest::newRow("negative index") << 1 << 9 << "Subscript out of range: Option1(-1)";
+  QTest::newRow("text longer than the box holds")
+      << 2 << 380 << "Invalid property value: Text2(0).Text";
+}
+
+void FormWindowTest::failedControlOperationsRaiseErrors() {
+  QFETCH(int, operation);
+  QFETCH(int, number);
+  QFETCH(QString, description);
+  window::Form& form = *form_;
+  try {
+    if (operation == 0) form.Text2(3);
+    if (operation == 1) form.Option1(-1);
+    if (operation == 2) form.Text2(0).SetText("123456");
+    QFAIL("no error");
+  } catch (const calc::RuntimeError& error) {
+    QCOMPARE(error.number(), number);
+    QCOMPARE(QString::fromStdString(error.description()), description);
+  }
 }
 
 QTEST_MAIN(FormWindowTest)
