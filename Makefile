@@ -3,7 +3,7 @@
 BUILD := build
 JOBS := $(shell nproc)
 
-.PHONY: deps configure build run check bench screenshot
+.PHONY: deps configure build run check bench screenshot package
 
 deps:
 	@scripts/install-deps
@@ -28,3 +28,6 @@ bench: build
 screenshot: build
 	@scripts/install-deps docs
 	scripts/screenshot $(BUILD)/app/veltaro
+
+package: build
+	cpack --config $(BUILD)/CPackConfig.cmake -B $(BUILD)/package

@@ -1,6 +1,7 @@
 #include "app/form_window.h"
 
 #include <QButtonGroup>
+#include <QIcon>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
@@ -19,6 +20,7 @@ using window::ControlLayout;
 void Furnish(QWidget& form, const window::WindowLayout& layout) {
   form.setObjectName(FromUtf8(layout.name));
   form.setWindowTitle(FromUtf8(layout.caption));
+  form.setWindowIcon(QIcon(QStringLiteral(":/icons/veltaro-32.png")));
   QFont font(FromUtf8(layout.font.family), layout.font.pointSize);
   font.setWeight(QFont::Weight(layout.font.weight));
   font.setItalic(layout.font.italic);

@@ -6,6 +6,7 @@
 
 #include "app/error_report.h"
 #include "app/form_window.h"
+#include "app/identity.h"
 #include "app/window_style.h"
 
 namespace app {
@@ -19,6 +20,11 @@ void CentreOnScreen(QWidget& window) {
 }  // namespace
 
 int Run(int argc, char** argv) {
+  QCoreApplication::setApplicationName(QString::fromUtf8(identity::kApplicationName));
+  QCoreApplication::setApplicationVersion(QString::fromUtf8(identity::kVersion));
+  QCoreApplication::setOrganizationName(QString::fromUtf8(identity::kOrganisation));
+  QCoreApplication::setOrganizationDomain(QString::fromUtf8(identity::kOrganisationDomain));
+  QGuiApplication::setDesktopFileName(QString::fromUtf8(identity::kDesktopFileName));
   QApplication application(argc, argv);
   InstallWindowStyle();
   FormWindow form;

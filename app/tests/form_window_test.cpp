@@ -53,6 +53,7 @@ class FormWindowTest : public QObject {
   void helpTextHasThirteenLinesEndingInCrLf();
   void windowHasAFixedSizeAndOnlyACloseButton();
   void captionNamesThePublisher();
+  void iconIsTheEmbeddedCheeseburger();
   void failedControlOperationsRaiseErrors_data();
   void failedControlOperationsRaiseErrors();
 
@@ -387,6 +388,18 @@ void FormWindowTest::windowHasAFixedSizeAndOnlyACloseButton() {
 
 void FormWindowTest::captionNamesThePublisher() {
   QCOMPARE(form_->windowTitle(), QStringLiteral("www.veltaro.bg Велтаро"));
+}
+
+void FormWindowTest::iconIsTheEmbeddedCheeseburger() {
+  const QImage icon(QStringLiteral(":/icons/veltaro-32.png"));
+  QCOMPARE(icon.size(), QSize(32, 32));
+  QCOMPARE(icon.format(), QImage::Format_Indexed8);
+  QVERIFY(icon.colorCount() <= 256);
+  QCOMPARE(form_->windowIcon().availableSizes(), QList<QSize>{QSize(32, 32)});
+  const auto premultiplied = [](const QImage& image) {
+    return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  };
+  QCOMPARE(premultiplied(form_->windowIcon().pixmap(32, 32).toImage()), premultiplied(icon));
 }
 
 void FormWindowTest::failedControlOperationsRaiseErrors_data() {
