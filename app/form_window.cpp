@@ -43,7 +43,6 @@ bool TakesFocus(const ControlLayout& control, const QWidget& widget) {
 FormWindow::FormWindow() {
   Furnish(*this, window::MainWindow());
   std::map<std::string_view, QWidget*> containers = {{"", this}};
-  std::map<std::string_view, QWidget*> byName;
   QWidget* previousInTabOrder = nullptr;
   for (const ControlLayout& control : window::MainWindowControls()) {
     QWidget* const widget = CreateControl(control, *containers.at(control.container));

@@ -416,8 +416,8 @@ void FormWindowTest::failedControlOperationsRaiseErrors() {
   QFETCH(int, operation);
   QFETCH(int, number);
   QFETCH(QString, description);
-  window::Form& form = *form_;
   try {
+    window::Form& form = *form_;
     if (operation == 0) form.Text2(3);
     if (operation == 1) form.Option1(-1);
     if (operation == 2) form.Text2(0).SetText("123456");

@@ -30,28 +30,29 @@ std::string Printf(const char* format, double value) {
 // The nearest double to a decimal text, read by the C library as an independent reader.
 double Strtod(const std::string& text) { return std::strtod(text.c_str(), nullptr); }
 
-double RandomFiniteDouble(std::mt19937_64& random) {
+double RandomFiniteDouble(std::mt19937_64& generator) {
+  std::uniform_int_distribution<std::uint64_t> bits;
   for (;;) {
-    const double value = std::bit_cast<double>(random());
+    const auto value = std::bit_cast<double>(bits(generator));
     if (std::isfinite(value)) return value;
   }
 }
 
 // Values where hundredths matter: a wide spread of magnitudes, and exact half hundredths
 // as a division leaves them (a little above or below the half).
-double RandomPercentage(std::mt19937_64& random) {
+double RandomPercentage(std::mt19937_64& generator) {
   std::uniform_real_distribution<double> exponent(-5, 16);
   std::uniform_int_distribution<std::int64_t> odd(0, 500000000);
-  const double sign = random() % 2 ? -1 : 1;
-  if (random() % 2) return sign * std::pow(10.0, exponent(random));
-  return sign * static_cast<double>(2 * odd(random) + 1) / 200;
+  const double sign = generator() % 2 ? -1 : 1;
+  if (generator() % 2) return sign * std::pow(10.0, exponent(generator));
+  return sign * static_cast<double>(2 * odd(generator) + 1) / 200;
 }
 
 // Whole numbers and whole hundredths, which the text form takes from an integer.
-double RandomShortDecimal(std::mt19937_64& random) {
+double RandomShortDecimal(std::mt19937_64& generator) {
   std::uniform_int_distribution<std::int64_t> integer(1, std::int64_t{1} << 53);
-  const double whole = static_cast<double>(integer(random));
-  return random() % 2 ? whole : whole / 100;
+  const auto whole = static_cast<double>(integer(generator));
+  return generator() % 2 ? whole : whole / 100;
 }
 
 // Rounds a plain decimal text "ddd.ddd…" to two places, halves up, by string arithmetic.

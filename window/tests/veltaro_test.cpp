@@ -119,7 +119,8 @@ TEST_F(LoadedWindow, OtherButtonIndicesDoNothing) {
   Type("45", "60");
   const std::string before = form.Snapshot();
   form.log.clear();
-  for (std::int16_t index : {2, -1, 32767}) window.Command1_Click(index);
+  const std::int16_t others[] = {2, -1, INT16_MAX};
+  for (std::int16_t index : others) window.Command1_Click(index);
   EXPECT_EQ(form.Snapshot(), before);
   EXPECT_TRUE(form.log.empty());
 }
