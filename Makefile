@@ -1,29 +1,44 @@
 # The two commands of the README, and the developers' extras. Each installs what is
 # missing, configures and builds as needed.
 BUILD := build
+SANITIZE_BUILD := build-sanitize
 JOBS := $(shell nproc)
+FUZZ_SECONDS := 180
 
-.PHONY: deps configure build run check bench screenshot package
+.PHONY: deps build build-sanitize run check bench fuzz screenshot package
 
 deps:
 	@scripts/install-deps
 
 $(BUILD)/CMakeCache.txt: | deps
-	cmake -S . -B $(BUILD)
+	cmake --preset default
 
-configure: $(BUILD)/CMakeCache.txt
+$(SANITIZE_BUILD)/CMakeCache.txt: | deps
+	cmake --preset sanitize
 
-build: deps configure
+build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
+
+build-sanitize: deps $(SANITIZE_BUILD)/CMakeCache.txt
+	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 
 run: build
 	$(BUILD)/app/veltaro
 
-check: build
+# Every test, then every test again under AddressSanitizer and UndefinedBehaviorSanitizer
+# with the fuzzers.
+check: build build-sanitize
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+	ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j $(JOBS)
 
 bench: build
 	$(BUILD)/bench/calc_bench
+
+fuzz: build-sanitize
+	for fuzzer in parse_leading_number compute_percent; do \
+	  $(SANITIZE_BUILD)/fuzz/$${fuzzer}_fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    $(SANITIZE_BUILD)/fuzz/$${fuzzer}_corpus fuzz/corpus/$${fuzzer} || exit 1; \
+	done
 
 screenshot: build
 	@scripts/install-deps docs
