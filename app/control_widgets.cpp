@@ -22,11 +22,12 @@ class OptionButtonWidget final : public QRadioButton {
   bool hitButton(const QPoint& position) const override { return rect().contains(position); }
 };
 
-QWidget* CreateTextBox(const ControlLayout& control) {
+// Widgets are made inside their container, so that they never lay out text in any font
+// but the window's.
+
+QWidget* CreateTextBox(const ControlLayout& control, QWidget& container) {
   if (control.multiLine) {
-    auto* box = new QPlainTextEdit;
-    // A lone CR would start a block of its own; the box keeps lines apart by LF.
-    box->setPlainText(FromUtf8(control.text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    auto* box = new QPlainTextEdit(&container);
     box->setReadOnly(control.locked);
     if (control.locked) {
       box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -37,42 +38,56 @@ QWidget* CreateTextBox(const ControlLayout& control) {
                                                               : Qt::ScrollBarAsNeeded);
     return box;
   }
-  auto* box = new QLineEdit(FromUtf8(control.text));
+  auto* box = new QLineEdit(&container);
   box->setMaxLength(control.maxLength > 0 ? control.maxLength : std::numeric_limits<int>::max());
   box->setReadOnly(control.locked);
   if (control.centred) box->setAlignment(Qt::AlignCenter);
   return box;
 }
 
-QWidget* CreateLabel(const ControlLayout& control) {
-  auto* label = new QLabel(FromUtf8(control.text));
+QWidget* CreateLabel(const ControlLayout& control, QWidget& container) {
+  auto* label = new QLabel(&container);
   label->setAlignment((control.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
   label->setWordWrap(true);
   return label;
 }
 
-QWidget* CreateCommandButton(const ControlLayout& control) {
-  auto* button = new QPushButton(FromUtf8(control.text));
+QWidget* CreateCommandButton(QWidget& container) {
+  auto* button = new QPushButton(&container);
   // Neither button answers Enter.
   button->setAutoDefault(false);
   return button;
 }
 
-QWidget* CreateWidget(const ControlLayout& control) {
+QWidget* CreateWidget(const ControlLayout& control, QWidget& container) {
   switch (control.kind) {
     case ControlKind::kTextBox:
-      return CreateTextBox(control);
+      return CreateTextBox(control, container);
     case ControlKind::kLabel:
-      return CreateLabel(control);
+      return CreateLabel(control, container);
     case ControlKind::kOptionButton:
-      return new OptionButtonWidget(FromUtf8(control.text));
+      return new OptionButtonWidget(&container);
     case ControlKind::kCommandButton:
-      return CreateCommandButton(control);
+      return CreateCommandButton(container);
     case ControlKind::kFrame:
       break;
   }
   // A frame without border or caption is a plain container.
-  return new QWidget;
+  return new QWidget(&container);
+}
+
+// The text the control opens with, set once its size is known, so that it is laid out once.
+void SetText(QWidget& widget, QString text) {
+  if (auto* box = qobject_cast<QPlainTextEdit*>(&widget)) {
+    // A lone CR would start a block of its own; the box keeps lines apart by LF.
+    box->setPlainText(text.replace(QLatin1String("\r\n"), QLatin1String("\n")));
+  } else if (auto* line = qobject_cast<QLineEdit*>(&widget)) {
+    line->setText(text);
+  } else if (auto* label = qobject_cast<QLabel*>(&widget)) {
+    label->setText(text);
+  } else if (auto* button = qobject_cast<QAbstractButton*>(&widget)) {
+    button->setText(text);
+  }
 }
 
 }  // namespace
@@ -104,12 +119,14 @@ void Paint(QWidget& widget, window::Rgb rgb) {
 }
 
 QWidget* CreateControl(const ControlLayout& control, QWidget& container) {
-  QWidget* const widget = CreateWidget(control);
-  widget->setParent(&container);
+  QWidget* const widget = CreateWidget(control, container);
   widget->setObjectName(ObjectName(control.name, control.index));
   widget->setGeometry(PixelRect(control.left, control.top, control.width, control.height));
   if (control.background) Paint(*widget, *control.background);
   if (!control.visible) widget->hide();
+  if (!control.text.empty() && control.kind != ControlKind::kFrame) {
+    SetText(*widget, FromUtf8(control.text));
+  }
   return widget;
 }
 

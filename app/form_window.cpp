@@ -2,6 +2,9 @@
 
 #include <QButtonGroup>
 #include <QIcon>
+#include <QImage>
+#include <QPixmap>
+#include <QResource>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
@@ -17,15 +20,26 @@ namespace {
 using window::ControlKind;
 using window::ControlLayout;
 
+QIcon WindowIcon() {
+  constexpr int kSide = 32;
+  const QResource pixels(QStringLiteral(":/icons/veltaro-32.rgba"));
+  const QByteArray bytes = pixels.uncompressedData();
+  if (bytes.size() != kSide * kSide * 4) return {};
+  const QImage image(reinterpret_cast<const uchar*>(bytes.constData()), kSide, kSide,
+                     QImage::Format_RGBA8888);
+  return QIcon(QPixmap::fromImage(image));
+}
+
 void Furnish(QWidget& form, const window::WindowLayout& layout) {
   form.setObjectName(FromUtf8(layout.name));
   form.setWindowTitle(FromUtf8(layout.caption));
-  form.setWindowIcon(QIcon(QStringLiteral(":/icons/veltaro-32.png")));
+  form.setWindowIcon(WindowIcon());
   QFont font(FromUtf8(layout.font.family), layout.font.pointSize);
   font.setWeight(QFont::Weight(layout.font.weight));
   font.setItalic(layout.font.italic);
   font.setUnderline(layout.font.underline);
   font.setStyleHint(QFont::Serif);
+  font.setStyleStrategy(QFont::NoFontMerging);
   form.setFont(font);
   form.setFixedSize(PixelRect(0, 0, layout.clientWidth, layout.clientHeight).size());
   // Fixed size: a title bar with the system menu and the close button, nothing more.
