@@ -39,7 +39,6 @@ void Furnish(QWidget& form, const window::WindowLayout& layout) {
   font.setItalic(layout.font.italic);
   font.setUnderline(layout.font.underline);
   font.setStyleHint(QFont::Serif);
-  font.setStyleStrategy(QFont::NoFontMerging);
   form.setFont(font);
   form.setFixedSize(PixelRect(0, 0, layout.clientWidth, layout.clientHeight).size());
   // Fixed size: a title bar with the system menu and the close button, nothing more.
