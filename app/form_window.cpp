@@ -3,16 +3,17 @@
 #include <QButtonGroup>
 #include <QIcon>
 #include <QImage>
-#include <QPixmap>
-#include <QResource>
 #include <QLabel>
 #include <QLocale>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QResource>
 #include <map>
 
 #include "app/control_widgets.h"
 #include "app/error_report.h"
+#include "app/window_font.h"
 
 namespace app {
 namespace {
@@ -34,12 +35,7 @@ void Furnish(QWidget& form, const window::WindowLayout& layout) {
   form.setObjectName(FromUtf8(layout.name));
   form.setWindowTitle(FromUtf8(layout.caption));
   form.setWindowIcon(WindowIcon());
-  QFont font(FromUtf8(layout.font.family), layout.font.pointSize);
-  font.setWeight(QFont::Weight(layout.font.weight));
-  font.setItalic(layout.font.italic);
-  font.setUnderline(layout.font.underline);
-  font.setStyleHint(QFont::Serif);
-  form.setFont(font);
+  form.setFont(WindowFont(layout.font));
   form.setFixedSize(PixelRect(0, 0, layout.clientWidth, layout.clientHeight).size());
   // Fixed size: a title bar with the system menu and the close button, nothing more.
   form.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

@@ -7,7 +7,9 @@
 #include "app/error_report.h"
 #include "app/form_window.h"
 #include "app/identity.h"
+#include "app/window_font.h"
 #include "app/window_style.h"
+#include "window/layout.h"
 
 namespace app {
 namespace {
@@ -27,6 +29,8 @@ int Run(int argc, char** argv) {
   QGuiApplication::setDesktopFileName(QString::fromUtf8(identity::kDesktopFileName));
   QApplication application(argc, argv);
   InstallWindowStyle();
+  // Everything, a message box included, in the window's font: no second font is loaded.
+  QApplication::setFont(WindowFont(window::MainWindow().font));
   FormWindow form;
   try {
     form.Load();
