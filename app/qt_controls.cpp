@@ -19,13 +19,16 @@ void QtControl<Widget>::Expect(bool taken, std::string_view property) const {
 
 std::string QtTextBox::Text() const { return Checked().text().toStdString(); }
 
-void QtTextBox::SetText(std::string_view text) {
-  QLineEdit& box = Checked();
+template <typename Widget>
+void QtControl<Widget>::SetTextChecked(std::string_view text, std::string_view property) {
+  Widget& widget = Checked();
   const QString value = FromUtf8(text);
-  box.setText(value);
-  // A box with a length limit would cut a longer text short without a word.
-  Expect(box.text() == value, "Text");
+  widget.setText(value);
+  // A box with a length limit, say, would cut a longer text short without a word.
+  Expect(widget.text() == value, property);
 }
+
+void QtTextBox::SetText(std::string_view text) { SetTextChecked(text, "Text"); }
 
 void QtTextBox::SetLocked(bool locked) {
   QLineEdit& box = Checked();
@@ -33,19 +36,9 @@ void QtTextBox::SetLocked(bool locked) {
   Expect(box.isReadOnly() == locked, "Locked");
 }
 
-void QtLabel::SetCaption(std::string_view caption) {
-  QLabel& label = Checked();
-  const QString value = FromUtf8(caption);
-  label.setText(value);
-  Expect(label.text() == value, "Caption");
-}
+void QtLabel::SetCaption(std::string_view caption) { SetTextChecked(caption, "Caption"); }
 
-void QtOptionButton::SetCaption(std::string_view caption) {
-  QRadioButton& button = Checked();
-  const QString value = FromUtf8(caption);
-  button.setText(value);
-  Expect(button.text() == value, "Caption");
-}
+void QtOptionButton::SetCaption(std::string_view caption) { SetTextChecked(caption, "Caption"); }
 
 void QtOptionButton::SetValue(bool value) {
   QRadioButton& button = Checked();

@@ -24,6 +24,7 @@ class QtControl {
  protected:
   Widget& Checked() const;
   void Expect(bool taken, std::string_view property) const;
+  void SetTextChecked(std::string_view text, std::string_view property);
 
  private:
   std::string name_;

@@ -71,6 +71,11 @@ class FormWindowTest : public QObject {
     QTest::keyClicks(Control(box), text);
   }
   void Click(const QString& control) { QTest::mouseClick(Control(control), Qt::LeftButton); }
+  void Calculate(const QString& part, const QString& whole) {
+    Type("Text2(0)", part);
+    Type("Text2(1)", whole);
+    Click("Command1(0)");
+  }
   QString Text(const QString& box) const { return Control<QLineEdit>(box)->text(); }
   QStringList Labels() const {
     return {Control<QLabel>("Label2(0)")->text(), Control<QLabel>("Label2(1)")->text(),
@@ -169,19 +174,13 @@ void FormWindowTest::calculatesWhateverTheMode() {
   QFETCH(QString, whole);
   QFETCH(QString, result);
   if (!mode.isEmpty()) Click(mode);
-  Type("Text2(0)", part);
-  Type("Text2(1)", whole);
-  Click("Command1(0)");
+  Calculate(part, whole);
   QCOMPARE(Text("Text2(2)"), result);
 }
 
 void FormWindowTest::wholeBelowOneChangesNothing() {
-  Type("Text2(0)", "45");
-  Type("Text2(1)", "60");
-  Click("Command1(0)");
-  Type("Text2(0)", "5");
-  Type("Text2(1)", "0");
-  Click("Command1(0)");
+  Calculate("45", "60");
+  Calculate("5", "0");
   QCOMPARE(Text("Text2(2)"), QStringLiteral("75%"));
 }
 
@@ -222,9 +221,7 @@ void FormWindowTest::selectingAModeRelabelsAndKeepsTheNumbers_data() {
 
 void FormWindowTest::selectingAModeRelabelsAndKeepsTheNumbers() {
   QFETCH(bool, byKeyboard);
-  Type("Text2(0)", "45");
-  Type("Text2(1)", "60");
-  Click("Command1(0)");
+  Calculate("45", "60");
   Click("Option1(0)");
   if (byKeyboard) {
     QTest::keyClick(Control("Option1(0)"), Qt::Key_Down);
@@ -240,9 +237,7 @@ void FormWindowTest::selectingAModeRelabelsAndKeepsTheNumbers() {
 
 void FormWindowTest::clearDeselectsAndEmptiesEverything() {
   Click("Option1(2)");
-  Type("Text2(0)", "45");
-  Type("Text2(1)", "60");
-  Click("Command1(0)");
+  Calculate("45", "60");
   Click("Command1(1)");
   for (int i = 0; i < 3; ++i) {
     QVERIFY(!Control<QRadioButton>(QStringLiteral("Option1(%1)").arg(i))->isChecked());
@@ -268,26 +263,20 @@ void FormWindowTest::accessibleNamesFollowTheLabels() {
 
 void FormWindowTest::overflowIsReportedAndTheWindowGoesOn() {
   reportExpected_ = true;
-  Type("Text2(0)", "45");
-  Type("Text2(1)", "60");
-  Click("Command1(0)");
+  Calculate("45", "60");
   Type("Text2(0)", "1e999");
   Click("Command1(0)");
   QCOMPARE(reports_, QStringList{"Грешка 6: Overflow"});
   QVERIFY(form_->isVisible());
   QCOMPARE(Text("Text2(0)"), QStringLiteral("1e999"));
   QCOMPARE(Text("Text2(2)"), QStringLiteral("75%"));
-  Type("Text2(0)", "1");
-  Type("Text2(1)", "8");
-  Click("Command1(0)");
+  Calculate("1", "8");
   QCOMPARE(Text("Text2(2)"), QStringLiteral("12.5%"));
 }
 
 void FormWindowTest::bulgarianUsersSeeADecimalComma() {
   if (!qEnvironmentVariable("LC_ALL").startsWith("bg_BG")) QSKIP("runs with LC_ALL=bg_BG.UTF-8");
-  Type("Text2(0)", "1");
-  Type("Text2(1)", "3");
-  Click("Command1(0)");
+  Calculate("1", "3");
   QCOMPARE(Text("Text2(2)"), QStringLiteral("33,33%"));
   // Input is read with the point only, so "1,5" is 1.
   Type("Text2(0)", "1,5");
