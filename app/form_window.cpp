@@ -21,14 +21,16 @@ namespace {
 using window::ControlKind;
 using window::ControlLayout;
 
+// The icon's pixels as raw RGBA bytes: no image reader, so no image plugin, at start.
 QIcon WindowIcon() {
   constexpr int kSide = 32;
+  constexpr qsizetype kBytes = qsizetype{kSide} * kSide * 4;
   const QResource pixels(QStringLiteral(":/icons/veltaro-32.rgba"));
   const QByteArray bytes = pixels.uncompressedData();
-  if (bytes.size() != kSide * kSide * 4) return {};
+  if (bytes.size() != kBytes) return {};
   const QImage image(reinterpret_cast<const uchar*>(bytes.constData()), kSide, kSide,
                      QImage::Format_RGBA8888);
-  return QIcon(QPixmap::fromImage(image));
+  return {QPixmap::fromImage(image)};
 }
 
 void Furnish(QWidget& form, const window::WindowLayout& layout) {

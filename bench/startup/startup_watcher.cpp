@@ -9,11 +9,11 @@
 #include <X11/Xlib.h>
 #include <X11/extensions/Xdamage.h>
 #include <poll.h>
-#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <fstream>
 #include <string>
