@@ -63,8 +63,14 @@ double ReadWholeNumber(BlankFreeReader& reader, int radix) {
   return static_cast<std::int32_t>(value);
 }
 
-void AppendDigits(BlankFreeReader& reader, std::string& out) {
-  for (; IsDigit(reader.Peek()); reader.Advance()) out += reader.Peek();
+// Returns how many digits it took.
+std::size_t AppendDigits(BlankFreeReader& reader, std::string& out) {
+  const std::size_t before = out.size();
+  for (char c = reader.Peek(); IsDigit(c); c = reader.Peek()) {
+    out += c;
+    reader.Advance();
+  }
+  return out.size() - before;
 }
 
 // The decimal exponent, saturated: past a billion only its sign matters.
@@ -96,14 +102,13 @@ double ReadDecimal(BlankFreeReader& reader) {
   if (reader.Peek() == '-') number += '-';
   if (reader.Peek() == '+' || reader.Peek() == '-') reader.Advance();
 
-  const std::size_t mantissaStart = number.size();
-  AppendDigits(reader, number);
+  std::size_t digits = AppendDigits(reader, number);
   if (reader.Peek() == '.') {
     number += '.';
     reader.Advance();
-    AppendDigits(reader, number);
+    digits += AppendDigits(reader, number);
   }
-  if (number.find_first_of("0123456789", mantissaStart) == std::string::npos) return 0;
+  if (digits == 0) return 0;
 
   if (reader.Take('E', 'e') || reader.Take('D', 'd')) {
     std::string exponent = "e";

@@ -23,15 +23,21 @@ void TakeDigits(SignificantDigits& number, const char* begin, const char* end) {
 
 constexpr double kExactWholesBelow = 0x1p53;
 
-// The digits of integer / 10^places, when there are at most 15 of them.
+// The digits of integer / 10^places, when there are at most 15 of them. Trailing zeros
+// are divided off first, so that a round number writes only its leading digits.
 bool TakeInteger(SignificantDigits& number, std::int64_t integer, int places) {
+  int zeros = 0;
+  if (integer != 0) {
+    // Four zeros at a time first: a whole such as 1E+15 has fifteen of them.
+    for (; integer % 10000 == 0; integer /= 10000) zeros += 4;
+    for (; integer % 10 == 0; integer /= 10) ++zeros;
+  }
   std::array<char, 20> text{};
   const char* const end = std::to_chars(text.data(), text.data() + text.size(), integer).ptr;
-  const char* significantEnd = end;
-  while (significantEnd - text.data() > 1 && significantEnd[-1] == '0') --significantEnd;
-  if (significantEnd - text.data() > SignificantDigits::kMaxDigits) return false;
-  TakeDigits(number, text.data(), significantEnd);
-  number.exponent = static_cast<int>(end - text.data()) - 1 - places;
+  const auto count = static_cast<int>(end - text.data());
+  if (count > SignificantDigits::kMaxDigits) return false;
+  TakeDigits(number, text.data(), end);
+  number.exponent = count + zeros - 1 - places;
   return true;
 }
 
