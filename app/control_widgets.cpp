@@ -1,5 +1,6 @@
 #include "app/control_widgets.h"
 
+#include <QColor>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -90,6 +91,8 @@ void SetText(QWidget& widget, QString text) {
   }
 }
 
+QColor ToColor(window::Rgb rgb) { return {rgb.red, rgb.green, rgb.blue}; }
+
 }  // namespace
 
 QString FromUtf8(std::string_view text) {
@@ -102,8 +105,6 @@ QRect PixelRect(int left, int top, int width, int height) {
   };
   return {pixels(left), pixels(top), pixels(width), pixels(height)};
 }
-
-QColor ToColor(window::Rgb rgb) { return {rgb.red, rgb.green, rgb.blue}; }
 
 QString ObjectName(std::string_view name, std::int16_t index) {
   if (index == window::kNotAnArray) return FromUtf8(name);

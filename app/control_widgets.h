@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QColor>
 #include <QRect>
 #include <QString>
 #include <QWidget>
@@ -15,8 +14,6 @@ QString FromUtf8(std::string_view text);
 
 // Layout twips to logical pixels; Qt's high-DPI scaling takes it on from there.
 QRect PixelRect(int left, int top, int width, int height);
-
-QColor ToColor(window::Rgb rgb);
 
 // A control's name as the layout gives it: "Text2(0)", or "Frame1" for no array.
 QString ObjectName(std::string_view name, std::int16_t index);
