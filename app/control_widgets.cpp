@@ -8,6 +8,9 @@
 #include <QRadioButton>
 #include <limits>
 
+#include "window/control_error.h"
+#include "window/pixels.h"
+
 namespace app {
 namespace {
 
@@ -99,16 +102,9 @@ QString FromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QRect PixelRect(int left, int top, int width, int height) {
-  const auto pixels = [](int twips) {
-    return (twips + window::kTwipsPerPixel / 2) / window::kTwipsPerPixel;
-  };
-  return {pixels(left), pixels(top), pixels(width), pixels(height)};
-}
-
-QString ObjectName(std::string_view name, std::int16_t index) {
-  if (index == window::kNotAnArray) return FromUtf8(name);
-  return QStringLiteral("%1(%2)").arg(FromUtf8(name)).arg(index);
+QRect LogicalRect(const window::ControlLayout& control) {
+  const window::PixelRect pixels = window::ControlPixels(control);
+  return {pixels.left, pixels.top, pixels.width, pixels.height};
 }
 
 void Paint(QWidget& widget, window::Rgb rgb) {
@@ -121,8 +117,8 @@ void Paint(QWidget& widget, window::Rgb rgb) {
 
 QWidget* CreateControl(const ControlLayout& control, QWidget& container) {
   QWidget* const widget = CreateWidget(control, container);
-  widget->setObjectName(ObjectName(control.name, control.index));
-  widget->setGeometry(PixelRect(control.left, control.top, control.width, control.height));
+  widget->setObjectName(QString::fromStdString(window::ControlNameOf(control)));
+  widget->setGeometry(LogicalRect(control));
   if (control.background) Paint(*widget, *control.background);
   if (!control.visible) widget->hide();
   if (!control.text.empty() && control.kind != ControlKind::kFrame) {

@@ -13,10 +13,7 @@ namespace app {
 QString FromUtf8(std::string_view text);
 
 // Layout twips to logical pixels; Qt's high-DPI scaling takes it on from there.
-QRect PixelRect(int left, int top, int width, int height);
-
-// A control's name as the layout gives it: "Text2(0)", or "Frame1" for no array.
-QString ObjectName(std::string_view name, std::int16_t index);
+QRect LogicalRect(const window::ControlLayout& control);
 
 // Builds one control from its layout record, inside its container.
 QWidget* CreateControl(const window::ControlLayout& control, QWidget& container);

@@ -4,15 +4,12 @@
 
 namespace app {
 
-void ReportError(QWidget* parent, const calc::RuntimeError& error, Consequence consequence) {
-  QMessageBox box(QMessageBox::Critical, QStringLiteral("Велтаро"),
-                  QStringLiteral("Грешка %1: %2")
-                      .arg(error.number())
-                      .arg(QString::fromStdString(error.description())),
-                  QMessageBox::Ok, parent);
-  box.setInformativeText(consequence == Consequence::kGoesOn
-                             ? QStringLiteral("Изчислението е прекъснато; въведеното е запазено.")
-                             : QStringLiteral("Програмата не може да продължи."));
+void ReportError(QWidget* parent, const calc::RuntimeError& error,
+                 window::Consequence consequence) {
+  const window::ErrorReport report = window::DescribeError(error, consequence);
+  QMessageBox box(QMessageBox::Critical, QString::fromStdString(report.title),
+                  QString::fromStdString(report.message), QMessageBox::Ok, parent);
+  box.setInformativeText(QString::fromStdString(report.consequence));
   box.exec();
 }
 

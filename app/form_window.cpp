@@ -14,6 +14,8 @@
 #include "app/control_widgets.h"
 #include "app/error_report.h"
 #include "app/window_font.h"
+#include "window/control_error.h"
+#include "window/pixels.h"
 
 namespace app {
 namespace {
@@ -38,7 +40,8 @@ void Furnish(QWidget& form, const window::WindowLayout& layout) {
   form.setWindowTitle(FromUtf8(layout.caption));
   form.setWindowIcon(WindowIcon());
   form.setFont(WindowFont(layout.font));
-  form.setFixedSize(PixelRect(0, 0, layout.clientWidth, layout.clientHeight).size());
+  form.setFixedSize(window::TwipsToPixels(layout.clientWidth),
+                    window::TwipsToPixels(layout.clientHeight));
   // Fixed size: a title bar with the system menu and the close button, nothing more.
   form.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                       Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -70,9 +73,9 @@ FormWindow::FormWindow() {
   // A box is named, for assistive technology, by its label's current caption.
   for (const ControlLayout& control : window::MainWindowControls()) {
     if (!control.labelledBy) continue;
-    const QString label = ObjectName(control.labelledBy->name, control.labelledBy->index);
-    findChild<QLabel*>(label)->setBuddy(
-        findChild<QWidget*>(ObjectName(control.name, control.index)));
+    const auto& [name, index] = *control.labelledBy;
+    findChild<QLabel*>(QString::fromStdString(window::ElementName(name, index)))
+        ->setBuddy(findChild<QWidget*>(QString::fromStdString(window::ControlNameOf(control))));
   }
 }
 
@@ -107,7 +110,7 @@ void FormWindow::Dispatch(Handler handler) {
   try {
     handler();
   } catch (const calc::RuntimeError& error) {
-    ReportError(this, error, Consequence::kGoesOn);
+    ReportError(this, error, window::Consequence::kGoesOn);
   }
 }
 

@@ -3,8 +3,8 @@
 #include <QWidget>
 #include <cstdint>
 
-#include "app/control_array.h"
 #include "app/qt_controls.h"
+#include "window/control_array.h"
 #include "window/form.h"
 #include "window/layout.h"
 #include "window/veltaro.h"
@@ -31,9 +31,9 @@ class FormWindow final : public QWidget, public window::Form {
   template <typename Handler>
   void Dispatch(Handler handler);
 
-  ControlArray<QtTextBox> text2_{"Text2"};
-  ControlArray<QtLabel> label2_{"Label2"};
-  ControlArray<QtOptionButton> option1_{"Option1"};
+  window::ControlArray<QtTextBox> text2_{"Text2"};
+  window::ControlArray<QtLabel> label2_{"Label2"};
+  window::ControlArray<QtOptionButton> option1_{"Option1"};
   window::Veltaro logic_{*this};
 };
 

@@ -35,7 +35,7 @@ int Run(int argc, char** argv) {
   try {
     form.Load();
   } catch (const calc::RuntimeError& error) {
-    ReportError(nullptr, error, Consequence::kEnds);
+    ReportError(nullptr, error, window::Consequence::kEnds);
     return EXIT_FAILURE;
   }
   CentreOnScreen(form);

@@ -2,19 +2,19 @@
 
 #include <QButtonGroup>
 
-#include "app/control_error.h"
 #include "app/control_widgets.h"
+#include "window/control_error.h"
 
 namespace app {
 template <typename Widget>
 Widget& QtControl<Widget>::Checked() const {
-  if (widget_.isNull()) throw NoSuchControl(name_, index_);
+  if (widget_.isNull()) throw window::NoSuchControl(name_, index_);
   return *widget_;
 }
 
 template <typename Widget>
 void QtControl<Widget>::Expect(bool taken, std::string_view property) const {
-  if (!taken) throw PropertyRejected(name_, index_, property);
+  if (!taken) throw window::PropertyRejected(name_, index_, property);
 }
 
 std::string QtTextBox::Text() const { return Checked().text().toStdString(); }

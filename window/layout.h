@@ -7,9 +7,6 @@
 
 namespace window {
 
-// Lengths are in twips: 1/1440 inch, 15 to a pixel at 96 dots per inch.
-constexpr int kTwipsPerPixel = 15;
-
 struct Rgb {
   std::uint8_t red;
   std::uint8_t green;
@@ -28,7 +25,8 @@ struct ControlName {
 // A control that is no array element, such as the frame.
 constexpr std::int16_t kNotAnArray = -1;
 
-// One control as the window opens. Records stand in tab order.
+// One control as the window opens. Records stand in tab order; lengths are in twips,
+// 1/1440 inch.
 struct ControlLayout {
   std::string_view name;
   std::int16_t index = kNotAnArray;

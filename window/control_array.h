@@ -6,9 +6,9 @@
 #include <string_view>
 #include <utility>
 
-#include "app/control_error.h"
+#include "window/control_error.h"
 
-namespace app {
+namespace window {
 
 // The elements of one control array by index; a lookup of a missing index fails.
 template <typename Control>
@@ -34,4 +34,4 @@ class ControlArray {
   std::map<std::int16_t, Control> elements_;
 };
 
-}  // namespace app
+}  // namespace window

@@ -1,0 +1,61 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "window/control_error.h"
+#include "window/error_report.h"
+#include "window/pixels.h"
+
+namespace {
+
+TEST(TwipsToPixels, RoundsToTheNearestPixelAtEveryResolution) {
+  const struct {
+    const char* why;
+    int twips;
+    int dpi;
+    int pixels;
+  } cases[] = {
+      {"the client width at 96 dpi", 6915, 96, 461},
+      {"the client height at 96 dpi", 5175, 96, 345},
+      {"a half pixel rounds up", 1680, 96, 112},
+      {"just below a half pixel rounds down", 7, 96, 0},
+      {"125 % scaling", 6915, 120, 576},
+      {"150 % scaling", 405, 144, 41},
+      {"200 % scaling", 6915, 192, 922},
+  };
+  for (const auto& c : cases) EXPECT_EQ(window::TwipsToPixels(c.twips, c.dpi), c.pixels) << c.why;
+}
+
+TEST(ControlErrors, NameTheElementAndTheProperty) {
+  const calc::RuntimeError missing = window::NoSuchControl("Text2", 3);
+  EXPECT_EQ(missing.number(), 9);
+  EXPECT_EQ(missing.description(), "Subscript out of range: Text2(3)");
+  const calc::RuntimeError rejected = window::PropertyRejected("Option1", -1, "Value");
+  EXPECT_EQ(rejected.number(), 380);
+  EXPECT_EQ(rejected.description(), "Invalid property value: Option1(-1).Value");
+}
+
+TEST(ControlNames, AreTheLayoutsNamesInTabOrder) {
+  std::vector<std::string> names;
+  for (const window::ControlLayout& control : window::MainWindowControls()) {
+    names.push_back(window::ControlNameOf(control));
+  }
+  const std::vector<std::string> expected = {"Text1(0)",   "Text1(1)",    "Label1(0)",  "Frame1",
+                                             "Option1(0)", "Option1(1)",  "Option1(2)", "Label2(0)",
+                                             "Text2(0)",   "Label2(1)",   "Text2(1)",   "Label2(2)",
+                                             "Text2(2)",   "Command1(0)", "Command1(1)"};
+  EXPECT_EQ(names, expected) << "the frame is no array element, so it has no index";
+}
+
+TEST(ErrorReport, SaysTheNumberTheDescriptionAndWhatFollows) {
+  const window::ErrorReport goesOn =
+      window::DescribeError(calc::RuntimeError::Overflow(), window::Consequence::kGoesOn);
+  EXPECT_EQ(goesOn.message, "Грешка 6: Overflow");
+  const window::ErrorReport ends =
+      window::DescribeError(calc::RuntimeError::Overflow(), window::Consequence::kEnds);
+  EXPECT_EQ(ends.message, goesOn.message);
+  EXPECT_NE(ends.consequence, goesOn.consequence);
+}
+
+}  // namespace
