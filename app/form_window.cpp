@@ -9,18 +9,17 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QResource>
-#include <map>
 
 #include "app/control_widgets.h"
 #include "app/error_report.h"
 #include "app/window_font.h"
+#include "window/build_controls.h"
 #include "window/control_error.h"
 #include "window/pixels.h"
 
 namespace app {
 namespace {
 
-using window::ControlKind;
 using window::ControlLayout;
 
 // The icon's pixels as raw RGBA bytes: no image reader, so no image plugin, at start.
@@ -56,11 +55,9 @@ bool TakesFocus(const ControlLayout& control, const QWidget& widget) {
 
 FormWindow::FormWindow() {
   Furnish(*this, window::MainWindow());
-  std::map<std::string_view, QWidget*> containers = {{"", this}};
   QWidget* previousInTabOrder = nullptr;
-  for (const ControlLayout& control : window::MainWindowControls()) {
-    QWidget* const widget = CreateControl(control, *containers.at(control.container));
-    if (control.kind == ControlKind::kFrame) containers[control.name] = widget;
+  window::BuildControls<QWidget*>(this, [&](const ControlLayout& control, QWidget* container) {
+    QWidget* const widget = CreateControl(control, *container);
     Bind(control, widget);
     if (TakesFocus(control, *widget)) {
       if (previousInTabOrder == nullptr)
@@ -69,7 +66,8 @@ FormWindow::FormWindow() {
         setTabOrder(previousInTabOrder, widget);
       previousInTabOrder = widget;
     }
-  }
+    return widget;
+  });
   // A box is named, for assistive technology, by its label's current caption.
   for (const ControlLayout& control : window::MainWindowControls()) {
     if (!control.labelledBy) continue;

@@ -18,9 +18,10 @@ class ControlArray {
 
   std::string_view Name() const { return name_; }
 
-  template <typename Widget>
-  void Add(std::int16_t index, Widget* widget) {
-    elements_.try_emplace(index, name_, index, widget);
+  // The element is made from its name, its index and what the binding gives for it.
+  template <typename... Binding>
+  void Add(std::int16_t index, Binding&&... binding) {
+    elements_.try_emplace(index, name_, index, std::forward<Binding>(binding)...);
   }
 
   Control& Item(std::int16_t index) {

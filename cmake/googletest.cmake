@@ -1,0 +1,26 @@
+# GoogleTest for the project's tests. A native build uses the installed package; a cross
+# build compiles it for its target from the sources Debian's libgtest-dev installs.
+if(CMAKE_CROSSCOMPILING)
+  set(VELTARO_GOOGLETEST_SOURCE /usr/src/googletest CACHE PATH
+    "GoogleTest sources to build for the target")
+  set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  add_subdirectory(${VELTARO_GOOGLETEST_SOURCE} ${PROJECT_BINARY_DIR}/googletest
+    EXCLUDE_FROM_ALL SYSTEM)
+else()
+  find_package(GTest REQUIRED)
+endif()
+include(GoogleTest)
+
+# Natively each test case is a test of its own. Under an emulator, where listing the cases
+# would cost a start of the emulator each, the program is one test, run in a Wine prefix
+# of its own.
+function(veltaro_add_gtest target)
+  if(CMAKE_CROSSCOMPILING)
+    add_test(NAME ${target} COMMAND ${target})
+    set_tests_properties(${target} PROPERTIES
+      ENVIRONMENT WINEPREFIX=${CMAKE_CURRENT_BINARY_DIR}/wine-${target} TIMEOUT 300)
+  else()
+    gtest_discover_tests(${target})
+  endif()
+endfunction()

@@ -1,0 +1,43 @@
+#include "win32/command_button.h"
+
+#include <optional>
+#include <string>
+
+#include "win32/window_text.h"
+#include "window/pixels.h"
+
+namespace win32 {
+namespace {
+
+// The focus mark stands this far inside the button's edge.
+constexpr int kFocusInsetTwips = 60;
+
+}  // namespace
+
+void DrawCommandButton(const DRAWITEMSTRUCT& item, HBRUSH face, int dpi) {
+  HDC dc = item.hDC;
+  RECT rect = item.rcItem;
+  const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+  FillRect(dc, &rect, face);
+  DrawEdge(dc, &rect, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+
+  RECT textRect = rect;
+  if (pressed) OffsetRect(&textRect, 1, 1);
+  const std::wstring caption = WindowText(item.hwndItem).value_or(std::wstring());
+  const HGDIOBJ previousFont =
+      SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0)));
+  const int previousMode = SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+  DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &textRect,
+            DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  SetBkMode(dc, previousMode);
+  SelectObject(dc, previousFont);
+
+  if ((item.itemState & ODS_FOCUS) != 0) {
+    const int inset = window::TwipsToPixels(kFocusInsetTwips, dpi);
+    InflateRect(&rect, -inset, -inset);
+    DrawFocusRect(dc, &rect);
+  }
+}
+
+}  // namespace win32

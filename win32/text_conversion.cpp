@@ -1,0 +1,48 @@
+#include "win32/text_conversion.h"
+
+#include <windows.h>
+
+#include "win32/utf16.h"
+
+namespace win32 {
+namespace {
+
+constexpr wchar_t kReplacementCharacter = 0xFFFD;
+
+// Windows writes a lone surrogate as invalid UTF-8 on some versions and as U+FFFD on
+// others; this makes it U+FFFD on all.
+std::wstring WithoutLoneSurrogates(std::wstring_view text) {
+  std::wstring sound(text);
+  for (std::size_t at = 0; at < sound.size(); ++at) {
+    if (PairAt(sound, at)) {
+      ++at;
+    } else if (IS_HIGH_SURROGATE(sound[at]) || IS_LOW_SURROGATE(sound[at])) {
+      sound[at] = kReplacementCharacter;
+    }
+  }
+  return sound;
+}
+
+}  // namespace
+
+std::wstring ToUtf16(std::string_view text) {
+  if (text.empty()) return {};
+  const int size = static_cast<int>(text.size());
+  const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0);
+  std::wstring wide(static_cast<std::size_t>(length), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, text.data(), size, wide.data(), length);
+  return wide;
+}
+
+std::string ToUtf8(std::wstring_view text) {
+  if (text.empty()) return {};
+  const std::wstring sound = WithoutLoneSurrogates(text);
+  const int size = static_cast<int>(sound.size());
+  const int length =
+      WideCharToMultiByte(CP_UTF8, 0, sound.data(), size, nullptr, 0, nullptr, nullptr);
+  std::string utf8(static_cast<std::size_t>(length), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, sound.data(), size, utf8.data(), length, nullptr, nullptr);
+  return utf8;
+}
+
+}  // namespace win32

@@ -1,0 +1,79 @@
+#include "win32/win32_controls.h"
+
+#include <optional>
+
+#include "win32/text_conversion.h"
+#include "win32/utf16.h"
+#include "win32/window_text.h"
+#include "window/control_error.h"
+
+namespace win32 {
+namespace {
+
+// Windows keeps a group's Tab stop on its checked button; with none checked the first takes
+// it, so that the keyboard still reaches the group.
+void KeepGroupReachable(HWND button) {
+  HWND first = nullptr;
+  for (HWND sibling = GetWindow(GetParent(button), GW_CHILD); sibling != nullptr;
+       sibling = GetWindow(sibling, GW_HWNDNEXT)) {
+    if (SendMessageW(sibling, BM_GETCHECK, 0, 0) == BST_CHECKED) return;
+    if (first == nullptr) first = sibling;
+  }
+  if (first != nullptr) {
+    SetWindowLongPtrW(first, GWL_STYLE, GetWindowLongPtrW(first, GWL_STYLE) | WS_TABSTOP);
+  }
+}
+
+}  // namespace
+
+HWND Win32Control::Checked() const {
+  if (IsWindow(handle_) == FALSE) throw window::NoSuchControl(name_, index_);
+  return handle_;
+}
+
+void Win32Control::Expect(bool taken, std::string_view property) const {
+  if (!taken) throw window::PropertyRejected(name_, index_, property);
+}
+
+void Win32Control::SetTextChecked(std::wstring_view text, std::string_view property) {
+  const std::wstring terminated(text);
+  Expect(SetWindowTextW(Checked(), terminated.c_str()) != FALSE, property);
+}
+
+std::string Win32TextBox::Text() const {
+  const std::optional<std::wstring> text = WindowText(Checked());
+  Expect(text.has_value(), "Text");
+  return ToUtf8(*text);
+}
+
+void Win32TextBox::SetText(std::string_view text) {
+  const std::wstring wide = ToUtf16(text);
+  // Windows lets the program write past a box's limit; the window never does.
+  Expect(maxCharacters_ == 0 || CharacterCount(wide) <= maxCharacters_, "Text");
+  SetTextChecked(wide, "Text");
+  // A text wider than the box shows its beginning, so that a minus sign is always seen.
+  SendMessageW(Checked(), EM_SETSEL, 0, 0);
+  SendMessageW(Checked(), EM_SCROLLCARET, 0, 0);
+}
+
+void Win32TextBox::SetLocked(bool locked) {
+  Expect(SendMessageW(Checked(), EM_SETREADONLY, locked ? TRUE : FALSE, 0) != 0, "Locked");
+}
+
+void Win32Label::SetCaption(std::string_view caption) {
+  SetTextChecked(ToUtf16(caption), "Caption");
+}
+
+void Win32OptionButton::SetCaption(std::string_view caption) {
+  SetTextChecked(ToUtf16(caption), "Caption");
+}
+
+void Win32OptionButton::SetValue(bool value) {
+  HWND button = Checked();
+  const WPARAM wanted = value ? BST_CHECKED : BST_UNCHECKED;
+  SendMessageW(button, BM_SETCHECK, wanted, 0);
+  Expect(static_cast<WPARAM>(SendMessageW(button, BM_GETCHECK, 0, 0)) == wanted, "Value");
+  if (!value) KeepGroupReachable(button);
+}
+
+}  // namespace win32

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+namespace win32 {
+
+// A window's text, or nothing when Windows could not read it.
+std::optional<std::wstring> WindowText(HWND window);
+
+}  // namespace win32
