@@ -20,7 +20,7 @@ else()
   set(VELTARO_VERSION_TEXT "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}")
 endif()
 
-# The command, its manual page and the Debian package share the program's name in lower case.
+# The command, its manual page and the Debian package: the program's name in lower case.
 string(TOLOWER "${PROJECT_NAME}" VELTARO_PACKAGE_NAME)
 
 # What the publisher licenses the program under, as an SPDX expression.
@@ -37,7 +37,8 @@ else()
   set(VELTARO_COPYRIGHT_YEARS "${VELTARO_FIRST_RELEASE_YEAR}-${release_year}")
 endif()
 
-# An ISO date ("2026-12-08") as Debian's changelog writes it: "Tue, 08 Dec 2026 00:00:00 +0000".
+# An ISO date ("2026-12-08") as Debian's changelog writes it:
+# "Tue, 08 Dec 2026 00:00:00 +0000".
 function(veltaro_rfc2822_date iso_date out_var)
   if(NOT iso_date MATCHES "^([0-9][0-9][0-9][0-9])-([0-9][0-9])-([0-9][0-9])$")
     message(FATAL_ERROR "not a date in the form YYYY-MM-DD: ${iso_date}")
