@@ -18,12 +18,8 @@ root=$work/root
 dpkg-deb -x "$deb" "$root"
 passed=0
 
-# Any error, warning or informational tag fails, except these, kept for the reason given:
-# - hardening-no-bindnow: the program is linked with RELRO and PIE but binds its imports
-#   lazily, as Debian's default build flags also leave programs; full RELRO would be a
-#   link option of the program itself, not of its packaging.
-kept_tags=hardening-no-bindnow
-lintian --display-info --suppress-tags "$kept_tags" --fail-on error,warning,info "$deb" ||
+# Any error, warning or informational tag fails.
+lintian --display-info --fail-on error,warning,info "$deb" ||
   fail "lintian found the tags above"
 passed=$((passed + 1))
 
