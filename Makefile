@@ -2,10 +2,11 @@
 # missing, configures and builds as needed.
 BUILD := build
 SANITIZE_BUILD := build-sanitize
+WINDOWS_BUILD := build-windows
 JOBS := $(shell nproc)
 FUZZ_SECONDS := 180
 
-.PHONY: deps build build-sanitize run check bench fuzz screenshot package
+.PHONY: deps build build-sanitize windows run check bench fuzz screenshot package
 
 deps:
 	@scripts/install-deps
@@ -22,14 +23,22 @@ build: deps $(BUILD)/CMakeCache.txt
 build-sanitize: deps $(SANITIZE_BUILD)/CMakeCache.txt
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 
+$(WINDOWS_BUILD)/CMakeCache.txt: | deps
+	cmake --preset windows
+
+# The Windows program, $(WINDOWS_BUILD)/win32/veltaro.exe, and its tests.
+windows: deps $(WINDOWS_BUILD)/CMakeCache.txt
+	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
+
 run: build
 	$(BUILD)/app/veltaro
 
 # Every test, then every test again under AddressSanitizer and UndefinedBehaviorSanitizer
-# with the fuzzers.
-check: build build-sanitize
+# with the fuzzers, then the Windows program's tests under Wine.
+check: build build-sanitize windows
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 	ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j $(JOBS)
+	ctest --test-dir $(WINDOWS_BUILD) --output-on-failure -j $(JOBS)
 
 # The calculation's micro-benchmarks, the start-up against a bare Qt window, and the time
 # from a click on "Изчисли" to the result painted.

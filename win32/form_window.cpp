@@ -138,7 +138,7 @@ HWND FormWindow::CreateControl(const ControlLayout& layout, HWND container) {
                                 layout.kind == ControlKind::kFrame ? this : nullptr);
   const std::string name = window::ControlNameOf(layout);
   if (handle == nullptr) throw SystemError("Cannot create " + name);
-  Control& control = controls_.emplace_back(Control{&layout, handle, std::nullopt});
+  Element& control = controls_.emplace_back(Element{&layout, handle, std::nullopt});
 
   if (layout.kind == ControlKind::kTextBox) {
     SetWindowLongPtrW(handle, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
@@ -171,7 +171,7 @@ void FormWindow::Bind(const ControlLayout& layout, HWND handle) {
 void FormWindow::SetFont(int dpi) {
   dpi_ = dpi;
   GdiObject<HFONT> font = WindowFont(window::MainWindow().font, dpi);
-  for (const Control& control : controls_) {
+  for (const Element& control : controls_) {
     SendMessageW(control.handle, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
   }
   font_ = std::move(font);
@@ -180,7 +180,7 @@ void FormWindow::SetFont(int dpi) {
 // Every control where the layout puts it, and the window's client area the layout's size,
 // at the window's resolution.
 void FormWindow::Place() {
-  for (const Control& control : controls_) {
+  for (const Element& control : controls_) {
     const window::PixelRect pixels = window::ControlPixels(*control.layout, dpi_);
     SetWindowPos(control.handle, nullptr, pixels.left, pixels.top, pixels.width, pixels.height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
@@ -228,7 +228,7 @@ LRESULT CALLBACK FormWindow::WindowProcedure(HWND window, UINT message, WPARAM w
 LRESULT CALLBACK FormWindow::BoxProcedure(HWND box, UINT message, WPARAM wParam,
                                           LPARAM lParam) noexcept {
   auto* form = reinterpret_cast<FormWindow*>(GetWindowLongPtrW(box, GWLP_USERDATA));
-  Control* control = form != nullptr ? form->Find(box) : nullptr;
+  Element* control = form != nullptr ? form->Find(box) : nullptr;
   if (control == nullptr) return CallWindowProcW(EditProcedure(box), box, message, wParam, lParam);
   return form->OnBoxMessage(*control, message, wParam, lParam);
 }
@@ -250,6 +250,9 @@ LRESULT FormWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM l
       if (window != Handle()) break;
       OnActivate(LOWORD(wParam) != WA_INACTIVE);
       return 0;
+    case WM_GETFONT:
+      // The window and its frame have the font they give their controls.
+      return reinterpret_cast<LRESULT>(font_.get());
     case WM_DPICHANGED:
       OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;
@@ -266,7 +269,7 @@ LRESULT FormWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM l
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
-LRESULT FormWindow::OnBoxMessage(Control& box, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT FormWindow::OnBoxMessage(Element& box, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CHAR:
       if (box.limit && !box.limit->Takes(box.handle, static_cast<wchar_t>(wParam))) return 0;
@@ -307,7 +310,7 @@ void FormWindow::OnCommand(int id, int code) {
   }
   const auto position = static_cast<std::size_t>(id - kFirstControlId);
   if (id < kFirstControlId || position >= controls_.size()) return;
-  const Control& control = controls_[position];
+  const Element& control = controls_[position];
   const std::int16_t index = control.layout->index;
   if (control.layout->kind == ControlKind::kCommandButton) {
     // A quick second click on an owner-drawn button arrives as a double click.
@@ -326,7 +329,7 @@ void FormWindow::OnCommand(int id, int code) {
 // colour, as every box does, where Windows would draw it grey.
 LRESULT FormWindow::OnControlColour(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   const auto dc = reinterpret_cast<HDC>(wParam);
-  const Control* control = Find(reinterpret_cast<HWND>(lParam));
+  const Element* control = Find(reinterpret_cast<HWND>(lParam));
   if (control == nullptr) return DefWindowProcW(window, message, wParam, lParam);
   SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
   if (control->layout->kind == ControlKind::kTextBox) {
@@ -339,7 +342,7 @@ LRESULT FormWindow::OnControlColour(HWND window, UINT message, WPARAM wParam, LP
 }
 
 void FormWindow::OnEraseBackground(HWND window, HDC dc) {
-  const Control* frame = Find(window);
+  const Element* frame = Find(window);
   const window::Rgb background = frame != nullptr && frame->layout->background
                                      ? *frame->layout->background
                                      : window::MainWindow().background;
@@ -349,7 +352,7 @@ void FormWindow::OnEraseBackground(HWND window, HDC dc) {
 }
 
 void FormWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
-  const Control* button = Find(item.hwndItem);
+  const Element* button = Find(item.hwndItem);
   if (button == nullptr || !button->layout->background) return;
   DrawCommandButton(item, Brush(*button->layout->background), dpi_);
 }
@@ -376,7 +379,7 @@ void FormWindow::OnDpiChanged(int dpi, const RECT& suggested) {
 
 void FormWindow::SelectAllInFocusedBox() const {
   HWND focus = GetFocus();
-  for (const Control& control : controls_) {
+  for (const Element& control : controls_) {
     if (control.handle == focus && control.layout->kind == ControlKind::kTextBox) {
       SendMessageW(focus, EM_SETSEL, 0, -1);
     }
@@ -392,9 +395,16 @@ HBRUSH FormWindow::Brush(window::Rgb rgb) {
   return brushes_.emplace_back(colour, CreateSolidBrush(colour)).second.get();
 }
 
-FormWindow::Control* FormWindow::Find(HWND handle) {
-  for (Control& control : controls_) {
+FormWindow::Element* FormWindow::Find(HWND handle) {
+  for (Element& control : controls_) {
     if (control.handle == handle) return &control;
+  }
+  return nullptr;
+}
+
+HWND FormWindow::Control(std::string_view name) const {
+  for (const Element& control : controls_) {
+    if (window::ControlNameOf(*control.layout) == name) return control.handle;
   }
   return nullptr;
 }

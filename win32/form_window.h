@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string_view>
 #include <type_traits>
 #include <utility>
 #include <vector>
@@ -28,6 +29,8 @@ class FormWindow final : public window::Form {
   explicit FormWindow(HINSTANCE instance);
 
   HWND Handle() const { return window_.get(); }
+  // A control by its name, such as "Text2(0)"; nullptr when the window has none of the name.
+  HWND Control(std::string_view name) const;
 
   // Raises the window's Load event; an error passes to the caller.
   void Load();
@@ -42,7 +45,7 @@ class FormWindow final : public window::Form {
   calc::NumberFormat UserNumberFormat() const override;
 
  private:
-  struct Control {
+  struct Element {
     const window::ControlLayout* layout;
     HWND handle;
     std::optional<CharacterLimit> limit;
@@ -58,7 +61,7 @@ class FormWindow final : public window::Form {
   static LRESULT CALLBACK BoxProcedure(HWND box, UINT message, WPARAM wParam,
                                        LPARAM lParam) noexcept;
   LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT OnBoxMessage(Control& box, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT OnBoxMessage(Element& box, UINT message, WPARAM wParam, LPARAM lParam);
   void OnCommand(int id, int code);
   LRESULT OnControlColour(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void OnEraseBackground(HWND window, HDC dc);
@@ -72,7 +75,7 @@ class FormWindow final : public window::Form {
   void Place();
   void SelectAllInFocusedBox() const;
   HBRUSH Brush(window::Rgb rgb);
-  Control* Find(HWND handle);
+  Element* Find(HWND handle);
   template <typename Handler>
   void Dispatch(Handler handler);
 
@@ -84,7 +87,7 @@ class FormWindow final : public window::Form {
   std::vector<std::pair<COLORREF, GdiObject<HBRUSH>>> brushes_;
   std::unique_ptr<std::remove_pointer_t<HACCEL>, decltype(&DestroyAcceleratorTable)> accelerators_{
       nullptr, &DestroyAcceleratorTable};
-  std::vector<Control> controls_;  // in tab order; the position gives the control's id
+  std::vector<Element> controls_;  // in tab order; the position gives the control's id
   window::ControlArray<Win32TextBox> text2_{"Text2"};
   window::ControlArray<Win32Label> label2_{"Label2"};
   window::ControlArray<Win32OptionButton> option1_{"Option1"};

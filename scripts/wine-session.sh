@@ -1,0 +1,24 @@
+# Sourced by what runs Windows programs under Wine. The prefix is WINEPREFIX, which the
+# caller sets to a folder of its own inside the build tree, so that ~/.wine is never
+# touched; wine_session_start makes it afresh, wine_session_stop ends its Wine processes
+# and only those.
+: "${WINEPREFIX:?set WINEPREFIX to a folder inside the build tree}"
+export WINEPREFIX
+export WINEDEBUG=${WINEDEBUG:--all}
+# No prompts to install Wine's .NET and HTML engines: nothing here uses them.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+wine_session_start() {
+  rm -rf "$WINEPREFIX"
+  mkdir -p "$(dirname "$WINEPREFIX")"
+  wineboot -i >/dev/null 2>&1
+  # On an X server with no window manager Wine waits two seconds at each window's close
+  # for one to answer; windows that Wine frames itself need none.
+  if [ -n "${WINE_RUN_UNMANAGED:-}" ]; then
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+  fi
+}
+
+wine_session_stop() {
+  wineserver -k 2>/dev/null || true
+}

@@ -1,0 +1,387 @@
+// The Windows window in process, on a real display under Wine: its controls, their
+// geometry and font, the keyboard's navigation, the boxes' limits and the logic's errors.
+#include "win32/form_window.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calc/runtime_error.h"
+#include "win32/text_conversion.h"
+#include "win32/window_text.h"
+#include "window/control_error.h"
+#include "window/layout.h"
+
+namespace {
+
+const std::wstring kPair = {0xD83D, 0xDE00};  // U+1F600, two UTF-16 units
+const std::string kPairUtf8 = "\xF0\x9F\x98\x80";
+
+// The error reports that opened while a guard was set, each as its title and text; each was
+// dismissed as a user would, with its OK button.
+std::vector<std::string> reports;
+
+void CALLBACK DismissReport(HWND, UINT, UINT_PTR, DWORD) {
+  HWND report = FindWindowW(L"#32770", nullptr);
+  if (report == nullptr) return;
+  std::wstring text;
+  EnumChildWindows(
+      report,
+      [](HWND child, LPARAM found) -> BOOL {
+        wchar_t className[16] = {};
+        GetClassNameW(child, className, 16);
+        if (std::wstring_view(className) == L"Static") {
+          *reinterpret_cast<std::wstring*>(found) += win32::WindowText(child).value_or(L"");
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&text));
+  reports.push_back(win32::ToUtf8(win32::WindowText(report).value_or(L"") + L": " + text));
+  SendMessageW(report, WM_COMMAND, IDOK, 0);
+}
+
+class Window : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    form_.Load();
+    form_.Show(SW_SHOWNORMAL);
+    Pump();
+  }
+
+  void Pump() {
+    MSG message{};
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) != FALSE) {
+      if (form_.PreTranslate(message)) continue;
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+  }
+
+  HWND Control(std::string_view name) const {
+    HWND handle = form_.Control(name);
+    EXPECT_NE(handle, nullptr) << "no control " << name;
+    return handle;
+  }
+
+  std::string Text(std::string_view name) const {
+    return win32::ToUtf8(win32::WindowText(Control(name)).value_or(L"(unreadable)"));
+  }
+
+  std::string Focused() const {
+    for (const window::ControlLayout& control : window::MainWindowControls()) {
+      const std::string name = window::ControlNameOf(control);
+      if (form_.Control(name) == GetFocus()) return name;
+    }
+    return "(none)";
+  }
+
+  void Type(std::string_view box, std::wstring_view units) {
+    for (const wchar_t unit : units) SendMessageW(Control(box), WM_CHAR, unit, 1);
+  }
+
+  void Paste(std::string_view box, const std::wstring& text) {
+    ASSERT_NE(OpenClipboard(form_.Handle()), FALSE);
+    EmptyClipboard();
+    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    std::memcpy(GlobalLock(memory), text.c_str(), bytes);
+    GlobalUnlock(memory);
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+    SendMessageW(Control(box), WM_PASTE, 0, 0);
+  }
+
+  void Click(std::string_view button) {
+    SendMessageW(Control(button), BM_CLICK, 0, 0);
+    Pump();
+  }
+
+  void Calculate(const wchar_t* part, const wchar_t* whole) {
+    SetWindowTextW(Control("Text2(0)"), part);
+    SetWindowTextW(Control("Text2(1)"), whole);
+    Click("Command1(0)");
+  }
+
+  void Key(WPARAM key) {
+    MSG message{GetFocus(), WM_KEYDOWN, key, 1, 0, {}};
+    if (!form_.PreTranslate(message)) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+    Pump();
+  }
+
+  std::vector<std::string> Labels() const {
+    return {Text("Label2(0)"), Text("Label2(1)"), Text("Label2(2)")};
+  }
+
+  win32::FormWindow form_{GetModuleHandleW(nullptr)};
+};
+
+TEST_F(Window, ControlsStandWhereLaidOut) {
+  const struct {
+    const char* control;
+    RECT pixels;  // left, top, right, bottom in the container's client area
+  } cases[] = {
+      {"Text1(0)", {8, 192, 457, 337}},     {"Text1(1)", {40, 216, 489, 337}},
+      {"Label1(0)", {56, 0, 409, 25}},      {"Frame1", {16, 40, 185, 161}},
+      {"Option1(0)", {0, 8, 161, 33}},      {"Option1(1)", {0, 48, 161, 73}},
+      {"Option1(2)", {0, 88, 161, 113}},    {"Label2(0)", {208, 32, 345, 57}},
+      {"Text2(0)", {360, 32, 449, 59}},     {"Label2(1)", {208, 72, 345, 97}},
+      {"Text2(1)", {360, 72, 449, 99}},     {"Label2(2)", {208, 112, 345, 137}},
+      {"Text2(2)", {360, 112, 449, 139}},   {"Command1(0)", {208, 160, 305, 185}},
+      {"Command1(1)", {344, 160, 425, 185}},
+  };
+  for (const auto& c : cases) {
+    HWND control = Control(c.control);
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    MapWindowPoints(HWND_DESKTOP, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+    EXPECT_EQ(rect.left, c.pixels.left) << c.control;
+    EXPECT_EQ(rect.top, c.pixels.top) << c.control;
+    EXPECT_EQ(rect.right, c.pixels.right) << c.control;
+    EXPECT_EQ(rect.bottom, c.pixels.bottom) << c.control;
+  }
+  EXPECT_EQ(GetParent(Control("Option1(0)")), Control("Frame1"));
+}
+
+TEST_F(Window, HasAFixedClientAreaAndOnlyACloseButton) {
+  RECT client{};
+  GetClientRect(form_.Handle(), &client);
+  EXPECT_EQ(client.right, 461);
+  EXPECT_EQ(client.bottom, 345);
+  const LONG_PTR style = GetWindowLongPtrW(form_.Handle(), GWL_STYLE);
+  EXPECT_TRUE(style & WS_SYSMENU);
+  EXPECT_TRUE(style & WS_BORDER);
+  EXPECT_FALSE(style & WS_THICKFRAME) << "cannot be resized";
+  EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+  EXPECT_FALSE(style & WS_MINIMIZEBOX);
+  EXPECT_EQ(win32::ToUtf8(win32::WindowText(form_.Handle()).value()), "www.veltaro.bg Велтаро");
+}
+
+TEST_F(Window, EveryControlUsesTimesNewRoman12InCyrillic) {
+  std::vector<std::string> names = {"Veltaro"};
+  for (const window::ControlLayout& layout : window::MainWindowControls()) {
+    names.push_back(window::ControlNameOf(layout));
+  }
+  for (const std::string& name : names) {
+    HWND control = name == "Veltaro" ? form_.Handle() : Control(name);
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+    LOGFONTW logical{};
+    ASSERT_NE(GetObjectW(font, sizeof logical, &logical), 0) << name;
+    EXPECT_EQ(std::wstring(logical.lfFaceName), L"Times New Roman") << name;
+    EXPECT_EQ(logical.lfHeight, -16) << name << ": 12 points at 96 dpi";
+    EXPECT_EQ(logical.lfWeight, FW_NORMAL) << name;
+    EXPECT_EQ(logical.lfCharSet, RUSSIAN_CHARSET) << name;
+    EXPECT_EQ(logical.lfPitchAndFamily & 0xF0, FF_ROMAN) << name << ": a substitute is a serif";
+  }
+}
+
+TEST_F(Window, OpensWithNoModeTheFirstModesLabelsAndTheHelpText) {
+  for (const char* option : {"Option1(0)", "Option1(1)", "Option1(2)"}) {
+    EXPECT_EQ(SendMessageW(Control(option), BM_GETCHECK, 0, 0), BST_UNCHECKED) << option;
+  }
+  EXPECT_EQ(Text("Option1(2)"), "практически добив");
+  EXPECT_EQ(Labels(), (std::vector<std::string>{"изходяща енергия", "подадена енергия", "КПД %"}));
+  EXPECT_EQ(Text("Command1(0)"), "Изчисли");
+  const std::string help = Text("Text1(0)");
+  EXPECT_TRUE(help.starts_with("В практиката съществуват")) << help;
+  EXPECT_TRUE(help.ends_with("теоретичен добив.\r\n")) << "lines end in CR LF, the last one too";
+  const LONG_PTR helpStyle = GetWindowLongPtrW(Control("Text1(0)"), GWL_STYLE);
+  EXPECT_TRUE((helpStyle & ES_MULTILINE) && (helpStyle & ES_READONLY) && (helpStyle & WS_VSCROLL));
+  EXPECT_FALSE(helpStyle & ES_AUTOHSCROLL) << "long lines wrap at word boundaries";
+  EXPECT_FALSE(IsWindowVisible(Control("Text1(1)")));
+  EXPECT_TRUE(GetWindowLongPtrW(Control("Text2(2)"), GWL_STYLE) & ES_READONLY);
+}
+
+TEST_F(Window, TabFollowsTheLayoutAndTheOptionsAreOneStop) {
+  EXPECT_EQ(Focused(), "Text1(0)");
+  const std::vector<std::string> expected = {"Option1(0)",  "Text2(0)",    "Text2(1)", "Text2(2)",
+                                             "Command1(0)", "Command1(1)", "Text1(0)"};
+  const auto tabRound = [this] {
+    std::vector<std::string> visited;
+    for (int i = 0; i < 7; ++i) {
+      Key(VK_TAB);
+      visited.push_back(Focused());
+    }
+    return visited;
+  };
+  EXPECT_EQ(tabRound(), expected);
+  // With a mode selected and then everything cleared, the group keeps its one stop.
+  Click("Option1(2)");
+  Click("Command1(1)");
+  SetFocus(Control("Text1(0)"));
+  EXPECT_EQ(tabRound(), expected);
+  EXPECT_EQ(Text("Text1(0)").find('\t'), std::string::npos) << "Tab never types into the help";
+}
+
+TEST_F(Window, ArrowKeysSelectWithinTheGroup) {
+  Click("Option1(0)");
+  SetFocus(Control("Option1(0)"));
+  Key(VK_DOWN);
+  EXPECT_EQ(Focused(), "Option1(1)");
+  EXPECT_EQ(SendMessageW(Control("Option1(1)"), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(SendMessageW(Control("Option1(0)"), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  EXPECT_EQ(Labels(),
+            (std::vector<std::string>{"годна продукция", "произведена продукция", "рандеман %"}));
+}
+
+TEST_F(Window, EnterAndEscapeDoNothing) {
+  SetWindowTextW(Control("Text2(0)"), L"45");
+  SetWindowTextW(Control("Text2(1)"), L"60");
+  for (const char* button : {"Command1(0)", "Command1(1)"}) {
+    SetFocus(Control(button));
+    Key(VK_RETURN);
+    Key(VK_ESCAPE);
+    EXPECT_EQ(Text("Text2(2)"), "") << "Enter on " << button << " is no click";
+    EXPECT_EQ(Text("Text2(0)"), "45") << "Esc on " << button << " is no clear";
+    EXPECT_TRUE(IsWindow(form_.Handle()));
+  }
+}
+
+TEST_F(Window, CalculatesOnAClickAndOnAQuickSecondClick) {
+  Calculate(L"45", L"60");
+  EXPECT_EQ(Text("Text2(2)"), "75%");
+  SetWindowTextW(Control("Text2(0)"), L"1");
+  SetWindowTextW(Control("Text2(1)"), L"800");
+  HWND calculate = Control("Command1(0)");
+  SendMessageW(form_.Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(calculate), BN_DOUBLECLICKED),
+               reinterpret_cast<LPARAM>(calculate));
+  EXPECT_EQ(Text("Text2(2)"), "0.13%");
+  Calculate(L"5", L"0");
+  EXPECT_EQ(Text("Text2(2)"), "0.13%") << "a whole below 1 keeps the result";
+}
+
+TEST_F(Window, InputBoxesHoldFiveCharactersAndNeverHalfOfOne) {
+  const struct {
+    const char* why;
+    std::wstring typed;
+    std::wstring pasted;
+    std::string held;
+  } cases[] = {
+      {"a sixth typed character is refused", L"123456", L"", "12345"},
+      {"a pair is one character", L"1234" + kPair, L"", "1234" + kPairUtf8},
+      {"a pair that does not fit is refused whole", L"12345" + kPair, L"", "12345"},
+      {"typing goes on after a refused pair", L"123" + kPair + kPair + kPair + L"9", L"",
+       "123" + kPairUtf8 + kPairUtf8},
+      {"a long paste is cut", L"", L"123456789", "12345"},
+      {"a paste is cut before a pair that does not fit", L"12", L"34" + kPair + kPair,
+       "1234" + kPairUtf8},
+      {"a paste is cut after a pair that fits", L"", L"1234" + kPair + L"6", "1234" + kPairUtf8},
+      {"a paste takes its first line", L"", L"12\r\n34", "12"},
+  };
+  for (const auto& c : cases) {
+    for (const char* box : {"Text2(0)", "Text2(1)"}) {
+      SetWindowTextW(Control(box), L"");
+      Type(box, c.typed);
+      if (!c.pasted.empty()) Paste(box, c.pasted);
+      EXPECT_EQ(Text(box), c.held) << box << ": " << c.why;
+    }
+  }
+}
+
+TEST_F(Window, TheLockedResultBoxTakesNothingFromTheUser) {
+  Calculate(L"45", L"60");
+  Type("Text2(2)", L"9");
+  Paste("Text2(2)", L"123");
+  SendMessageW(Control("Text2(2)"), WM_CUT, 0, 0);
+  EXPECT_EQ(Text("Text2(2)"), "75%");
+  EXPECT_NE(GetWindowLongPtrW(Control("Text2(2)"), GWL_STYLE) & WS_TABSTOP, 0) << "it is focused";
+}
+
+TEST_F(Window, ALongResultShowsItsBeginning) {
+  const struct {
+    const wchar_t* part;
+    const wchar_t* whole;
+    const char* result;
+  } cases[] = {
+      {L"-9999", L"1.003", "-996909.27%"},
+      {L"1e300", L"7", "1.42857142857143E+301%"},
+      {L"1e12", L"3", "33333333333333.3%"},
+  };
+  for (const auto& c : cases) {
+    Calculate(c.part, c.whole);
+    ASSERT_EQ(Text("Text2(2)"), c.result);
+    // The first character stands inside the box, on its left.
+    const LRESULT first = SendMessageW(Control("Text2(2)"), EM_POSFROMCHAR, 0, 0);
+    EXPECT_GE(static_cast<short>(LOWORD(first)), 0) << c.result;
+    EXPECT_LT(static_cast<short>(LOWORD(first)), 10) << c.result;
+  }
+}
+
+TEST_F(Window, SelectingAModeRelabelsAndClearingRaisesNoClick) {
+  Calculate(L"45", L"60");
+  Click("Option1(1)");
+  EXPECT_EQ(Labels(),
+            (std::vector<std::string>{"годна продукция", "произведена продукция", "рандеман %"}));
+  EXPECT_EQ(Text("Text2(2)"), "75%");
+  Click("Command1(1)");
+  for (const char* box : {"Text2(0)", "Text2(1)", "Text2(2)"}) EXPECT_EQ(Text(box), "") << box;
+  EXPECT_EQ(SendMessageW(Control("Option1(1)"), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  EXPECT_EQ(Labels(), (std::vector<std::string>{"изходяща енергия", "подадена енергия", "КПД %"}));
+}
+
+TEST_F(Window, AnOverflowIsReportedAndTheWindowGoesOnAsItWas) {
+  Calculate(L"45", L"60");
+  reports.clear();
+  const UINT_PTR guard = SetTimer(nullptr, 0, 50, &DismissReport);
+  Calculate(L"1e999", L"5");
+  KillTimer(nullptr, guard);
+  EXPECT_EQ(reports, std::vector<std::string>{
+                         "Велтаро: Грешка 6: Overflow\n\nИзчислението е прекъснато; въведеното "
+                         "е запазено."});
+  ASSERT_TRUE(IsWindowVisible(form_.Handle()));
+  EXPECT_EQ(Text("Text2(0)"), "1e999");
+  EXPECT_EQ(Text("Text2(2)"), "75%");
+  Calculate(L"1", L"8");
+  EXPECT_EQ(Text("Text2(2)"), "12.5%");
+}
+
+TEST_F(Window, FailedControlOperationsRaiseNamedErrors) {
+  window::Form& form = form_;
+  const struct {
+    const char* why;
+    void (*operation)(window::Form&);
+    int number;
+    const char* description;
+  } cases[] = {
+      {"missing element", [](window::Form& f) { f.Text2(3); }, 9,
+       "Subscript out of range: Text2(3)"},
+      {"negative index", [](window::Form& f) { f.Option1(-1); }, 9,
+       "Subscript out of range: Option1(-1)"},
+      {"text longer than the box holds", [](window::Form& f) { f.Text2(0).SetText("123456"); },
+       380, "Invalid property value: Text2(0).Text"},
+  };
+  for (const auto& c : cases) {
+    try {
+      c.operation(form);
+      ADD_FAILURE() << c.why << ": no error";
+    } catch (const calc::RuntimeError& error) {
+      EXPECT_EQ(error.number(), c.number) << c.why;
+      EXPECT_EQ(error.description(), c.description) << c.why;
+    }
+  }
+}
+
+TEST_F(Window, ScalesLayoutAndFontWithTheDpi) {
+  RECT suggested{};
+  GetWindowRect(form_.Handle(), &suggested);
+  SendMessageW(form_.Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+               reinterpret_cast<LPARAM>(&suggested));
+  RECT box{};
+  GetWindowRect(Control("Text2(0)"), &box);
+  MapWindowPoints(HWND_DESKTOP, form_.Handle(), reinterpret_cast<POINT*>(&box), 2);
+  EXPECT_EQ(box.left, 540);
+  EXPECT_EQ(box.top, 48);
+  EXPECT_EQ(box.right - box.left, 134);
+  EXPECT_EQ(box.bottom - box.top, 41);
+  LOGFONTW font{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Control("Label2(0)"), WM_GETFONT, 0, 0)),
+             sizeof font, &font);
+  EXPECT_EQ(font.lfHeight, -24) << "12 points at 144 dpi";
+}
+
+}  // namespace
