@@ -3,6 +3,7 @@
 #include <string>
 
 #include "win32/command_button.h"
+#include "win32/control_class.h"
 #include "win32/error_report.h"
 #include "win32/system_error.h"
 #include "win32/text_conversion.h"
@@ -17,15 +18,12 @@ namespace {
 using window::ControlKind;
 using window::ControlLayout;
 
-constexpr wchar_t kWindowClass[] = L"VeltaroForm";
 constexpr WORD kIconId = 1;
 // Enter and Esc send IDOK and IDCANCEL, which no control has: neither button answers them.
 constexpr int kFirstControlId = 100;
 constexpr WORD kSelectAllId = 99;
 // A fixed single border, and a title bar with the system menu and the close button only.
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
-// Tab and the arrow keys move through the controls inside the window and the frame.
-constexpr DWORD kContainerExStyle = WS_EX_CONTROLPARENT;
 
 COLORREF ToColorRef(window::Rgb rgb) { return RGB(rgb.red, rgb.green, rgb.blue); }
 
@@ -47,46 +45,6 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
   if (RegisterClassExW(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
     throw SystemError("Cannot register the window class");
   }
-}
-
-struct ControlClass {
-  const wchar_t* name;
-  DWORD style;
-  DWORD exStyle;
-};
-
-ControlClass ClassOf(const ControlLayout& control, bool startsGroup) {
-  switch (control.kind) {
-    case ControlKind::kTextBox: {
-      DWORD style =
-          WS_TABSTOP | (control.centred ? ES_CENTER : ES_LEFT) | (control.locked ? ES_READONLY : 0);
-      // A box of several lines wraps at word boundaries; one of a single line scrolls.
-      style |= control.multiLine
-                   ? ES_MULTILINE | ES_AUTOVSCROLL | (control.verticalScrollBar ? WS_VSCROLL : 0)
-                   : ES_AUTOHSCROLL;
-      return {L"EDIT", style, WS_EX_CLIENTEDGE};
-    }
-    case ControlKind::kLabel:
-      return {L"STATIC", static_cast<DWORD>((control.centred ? SS_CENTER : SS_LEFT) | SS_NOPREFIX),
-              0};
-    case ControlKind::kOptionButton:
-      // The group's first button holds its one Tab stop.
-      return {L"BUTTON", static_cast<DWORD>(BS_AUTORADIOBUTTON | (startsGroup ? WS_TABSTOP : 0)),
-              0};
-    case ControlKind::kCommandButton:
-      // Drawn here: a plain push button ignores the colour it is given.
-      return {L"BUTTON", BS_OWNERDRAW | WS_TABSTOP, 0};
-    case ControlKind::kFrame:
-      break;
-  }
-  // A frame without border or caption: a plain container of this window's own class.
-  return {kWindowClass, 0, kContainerExStyle};
-}
-
-// The arrow keys move within a group: the option buttons of one container form one.
-bool StartsGroup(const ControlLayout& control, const ControlLayout* previous) {
-  return control.kind != ControlKind::kOptionButton || previous == nullptr ||
-         previous->kind != ControlKind::kOptionButton || previous->container != control.container;
 }
 
 WNDPROC EditProcedure(HWND box) {
@@ -127,13 +85,9 @@ FormWindow::FormWindow(HINSTANCE instance) : instance_(instance) {
 }
 
 HWND FormWindow::CreateControl(const ControlLayout& layout, HWND container) {
-  const ControlLayout* previous = controls_.empty() ? nullptr : controls_.back().layout;
-  const bool startsGroup = StartsGroup(layout, previous);
-  const ControlClass kind = ClassOf(layout, startsGroup);
-  const DWORD style =
-      WS_CHILD | kind.style | (layout.visible ? WS_VISIBLE : 0) | (startsGroup ? WS_GROUP : 0);
+  const ControlClass kind = ClassOf(layout, controls_.empty() ? nullptr : controls_.back().layout);
   const int id = kFirstControlId + static_cast<int>(controls_.size());
-  HWND handle = CreateWindowExW(kind.exStyle, kind.name, nullptr, style, 0, 0, 0, 0, container,
+  HWND handle = CreateWindowExW(kind.exStyle, kind.name, nullptr, kind.style, 0, 0, 0, 0, container,
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_,
                                 layout.kind == ControlKind::kFrame ? this : nullptr);
   const std::string name = window::ControlNameOf(layout);

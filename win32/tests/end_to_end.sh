@@ -74,6 +74,7 @@ shot=$x_session_work/window.png
 colours=(
   "window 2 2 C0C0FF" "title 58 22 FFC080" "option 174 70 C0C0FF" "label 342 54 C0FFFF"
   "calculate 216 172 80FF80" "clear 350 172 FF8080" "box 364 36 FFFFFF"
+  "locked-result-box 364 116 FFFFFF"
 )
 wrong_colours() {
   import -window "$window" "$shot"

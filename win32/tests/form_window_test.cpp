@@ -126,13 +126,13 @@ TEST_F(Window, ControlsStandWhereLaidOut) {
     const char* control;
     RECT pixels;  // left, top, right, bottom in the container's client area
   } cases[] = {
-      {"Text1(0)", {8, 192, 457, 337}},     {"Text1(1)", {40, 216, 489, 337}},
-      {"Label1(0)", {56, 0, 409, 25}},      {"Frame1", {16, 40, 185, 161}},
-      {"Option1(0)", {0, 8, 161, 33}},      {"Option1(1)", {0, 48, 161, 73}},
-      {"Option1(2)", {0, 88, 161, 113}},    {"Label2(0)", {208, 32, 345, 57}},
-      {"Text2(0)", {360, 32, 449, 59}},     {"Label2(1)", {208, 72, 345, 97}},
-      {"Text2(1)", {360, 72, 449, 99}},     {"Label2(2)", {208, 112, 345, 137}},
-      {"Text2(2)", {360, 112, 449, 139}},   {"Command1(0)", {208, 160, 305, 185}},
+      {"Text1(0)", {8, 192, 457, 337}},      {"Text1(1)", {40, 216, 489, 337}},
+      {"Label1(0)", {56, 0, 409, 25}},       {"Frame1", {16, 40, 185, 161}},
+      {"Option1(0)", {0, 8, 161, 33}},       {"Option1(1)", {0, 48, 161, 73}},
+      {"Option1(2)", {0, 88, 161, 113}},     {"Label2(0)", {208, 32, 345, 57}},
+      {"Text2(0)", {360, 32, 449, 59}},      {"Label2(1)", {208, 72, 345, 97}},
+      {"Text2(1)", {360, 72, 449, 99}},      {"Label2(2)", {208, 112, 345, 137}},
+      {"Text2(2)", {360, 112, 449, 139}},    {"Command1(0)", {208, 160, 305, 185}},
       {"Command1(1)", {344, 160, 425, 185}},
   };
   for (const auto& c : cases) {
@@ -352,8 +352,8 @@ TEST_F(Window, FailedControlOperationsRaiseNamedErrors) {
        "Subscript out of range: Text2(3)"},
       {"negative index", [](window::Form& f) { f.Option1(-1); }, 9,
        "Subscript out of range: Option1(-1)"},
-      {"text longer than the box holds", [](window::Form& f) { f.Text2(0).SetText("123456"); },
-       380, "Invalid property value: Text2(0).Text"},
+      {"text longer than the box holds", [](window::Form& f) { f.Text2(0).SetText("123456"); }, 380,
+       "Invalid property value: Text2(0).Text"},
   };
   for (const auto& c : cases) {
     try {

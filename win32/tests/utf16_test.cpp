@@ -41,7 +41,8 @@ TEST(Utf16, TheFittingBeginningNeverEndsInsideAPair) {
       {"a pair beyond the room is left out whole", L"12345" + kPair, 5, L"12345"},
       {"no room", L"1", 0, L""},
   };
-  for (const auto& c : cases) EXPECT_EQ(win32::FittingBeginning(c.text, c.room), c.fitting) << c.why;
+  for (const auto& c : cases)
+    EXPECT_EQ(win32::FittingBeginning(c.text, c.room), c.fitting) << c.why;
 }
 
 TEST(TextConversion, RoundTripsAndNeverWritesInvalidUtf8) {
@@ -49,7 +50,10 @@ TEST(TextConversion, RoundTripsAndNeverWritesInvalidUtf8) {
   EXPECT_EQ(win32::ToUtf8(win32::ToUtf16(mixed)), mixed);
   EXPECT_EQ(win32::ToUtf16("\xF0\x9F\x98\x80"), kPair);
   EXPECT_EQ(win32::ToUtf8(L"12" + std::wstring(1, kHigh)), "12\xEF\xBF\xBD") << "lone high half";
-  EXPECT_EQ(win32::ToUtf8(std::wstring(1, kLow) + L"3"), "\xEF\xBF\xBD" "3") << "lone low half";
+  EXPECT_EQ(win32::ToUtf8(std::wstring(1, kLow) + L"3"),
+            "\xEF\xBF\xBD"
+            "3")
+      << "lone low half";
 }
 
 }  // namespace
