@@ -218,6 +218,19 @@ TEST_F(Window, TabFollowsTheLayoutAndTheOptionsAreOneStop) {
   EXPECT_EQ(Text("Text1(0)").find('\t'), std::string::npos) << "Tab never types into the help";
 }
 
+TEST_F(Window, EachBoxFollowsItsLabelWhereAScreenReaderLooksForItsName) {
+  for (const char* box : {"Text2(0)", "Text2(1)", "Text2(2)"}) {
+    const window::ControlLayout* layout = nullptr;
+    for (const window::ControlLayout& control : window::MainWindowControls()) {
+      if (window::ControlNameOf(control) == box) layout = &control;
+    }
+    ASSERT_TRUE(layout != nullptr && layout->labelledBy) << box;
+    const std::string label =
+        window::ElementName(layout->labelledBy->name, layout->labelledBy->index);
+    EXPECT_EQ(GetWindow(Control(box), GW_HWNDPREV), Control(label)) << box << " after " << label;
+  }
+}
+
 TEST_F(Window, ArrowKeysSelectWithinTheGroup) {
   Click("Option1(0)");
   SetFocus(Control("Option1(0)"));
