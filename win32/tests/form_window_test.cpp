@@ -72,7 +72,7 @@ class Window : public ::testing::Test {
 
   std::string Focused() const {
     for (const window::ControlLayout& control : window::MainWindowControls()) {
-      const std::string name = window::ControlNameOf(control);
+      std::string name = window::ControlNameOf(control);
       if (form_.Control(name) == GetFocus()) return name;
     }
     return "(none)";
