@@ -2,6 +2,8 @@
 # missing, configures and builds as needed.
 BUILD := build
 SANITIZE_BUILD := build-sanitize
+RELEASE_BUILD := build-release
+DEBIAN_BUILD := build-debian
 JOBS := $(shell nproc)
 FUZZ_SECONDS := 180
 
@@ -26,10 +28,13 @@ run: build
 	$(BUILD)/app/veltaro
 
 # Every test, then every test again under AddressSanitizer and UndefinedBehaviorSanitizer
-# with the fuzzers.
+# with the fuzzers; then a packager's builds, each with the unit tests: Release with the
+# compiler's default flags, and Debian's own flags.
 check: build build-sanitize
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 	ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j $(JOBS)
+	scripts/packager-build release $(RELEASE_BUILD)
+	scripts/packager-build debian $(DEBIAN_BUILD)
 
 # The calculation's micro-benchmarks, the start-up against a bare Qt window, and the time
 # from a click on "Изчисли" to the result painted.
