@@ -37,6 +37,8 @@ class FormWindowTest : public QObject {
   void calculatesWhateverTheMode_data();
   void calculatesWhateverTheMode();
   void wholeBelowOneChangesNothing();
+  void longResultsShowTheirBeginning_data();
+  void longResultsShowTheirBeginning();
   void inputBoxesRefuseASixthCharacter_data();
   void inputBoxesRefuseASixthCharacter();
   void typingIntoTheResultBoxDoesNothing();
@@ -77,6 +79,11 @@ class FormWindowTest : public QObject {
     Click("Command1(0)");
   }
   QString Text(const QString& box) const { return Control<QLineEdit>(box)->text(); }
+  // The text a box shows from its left edge on, as it paints, and so scrolls, on screen.
+  static QString VisibleText(QLineEdit& box) {
+    box.grab();
+    return box.text().mid(box.cursorPositionAt(QPoint(0, box.height() / 2)));
+  }
   QStringList Labels() const {
     return {Control<QLabel>("Label2(0)")->text(), Control<QLabel>("Label2(1)")->text(),
             Control<QLabel>("Label2(2)")->text()};
@@ -182,6 +189,39 @@ void FormWindowTest::wholeBelowOneChangesNothing() {
   Calculate("45", "60");
   Calculate("5", "0");
   QCOMPARE(Text("Text2(2)"), QStringLiteral("75%"));
+}
+
+void FormWindowTest::longResultsShowTheirBeginning_data() {
+  QTest::addColumn<QString>("part");
+  QTest::addColumn<QString>("whole");
+  QTest::addColumn<QString>("result");
+  QTest::newRow("negative, positional") << "-9999"
+                                        << "1.003"
+                                        << "-996909.27%";
+  QTest::newRow("positive, positional") << "1e12"
+                                        << "3"
+                                        << "33333333333333.3%";
+  QTest::newRow("positive, scientific") << "1e300"
+                                        << "7"
+                                        << "1.42857142857143E+301%";
+  QTest::newRow("negative, scientific") << "-1e99"
+                                        << "7"
+                                        << "-1.42857142857143E+100%";
+}
+
+void FormWindowTest::longResultsShowTheirBeginning() {
+  QFETCH(QString, part);
+  QFETCH(QString, whole);
+  QFETCH(QString, result);
+  auto* box = Control<QLineEdit>("Text2(2)");
+  // An earlier long result, read by the user to its end.
+  Calculate("-1e99", "3");
+  box->setFocus();
+  QTest::keyClick(box, Qt::Key_End);
+  QCOMPARE(box->cursorPosition(), box->text().size());
+  Calculate(part, whole);
+  QCOMPARE(Text("Text2(2)"), result);
+  QCOMPARE(VisibleText(*box), result);
 }
 
 void FormWindowTest::inputBoxesRefuseASixthCharacter_data() {
