@@ -41,6 +41,8 @@ class FormWindowTest : public QObject {
   void longResultsShowTheirBeginning();
   void inputBoxesRefuseASixthCharacter_data();
   void inputBoxesRefuseASixthCharacter();
+  void inputBoxesKeepWholeCharacters_data();
+  void inputBoxesKeepWholeCharacters();
   void typingIntoTheResultBoxDoesNothing();
   void selectingAModeRelabelsAndKeepsTheNumbers_data();
   void selectingAModeRelabelsAndKeepsTheNumbers();
@@ -245,6 +247,54 @@ void FormWindowTest::inputBoxesRefuseASixthCharacter() {
     QTest::keyClicks(edit, QStringLiteral("123456"));
   }
   QCOMPARE(edit->text(), QStringLiteral("12345"));
+}
+
+void FormWindowTest::inputBoxesKeepWholeCharacters_data() {
+  QTest::addColumn<int>("box");
+  QTest::addColumn<bool>("paste");
+  QTest::addColumn<QString>("input");
+  QTest::addColumn<QString>("kept");
+  // A character outside the Basic Multilingual Plane is two UTF-16 units, one character.
+  const QString face = QString::fromUcs4(U"😀");
+  for (const bool paste : {false, true}) {
+    const char* const how = paste ? "pasted" : "typed";
+    for (int at = 0; at < 5; ++at) {
+      const QString fits = QStringLiteral("1234").insert(at, face);
+      QTest::addRow("at character %d of 5, %s", at + 1, how) << 0 << paste << fits << fits;
+    }
+    QTest::addRow("as a sixth character, %s", how)
+        << 1 << paste << QStringLiteral("12345") + face << QStringLiteral("12345");
+    QTest::addRow("six of them, %s", how) << 0 << paste << face.repeated(6) << face.repeated(5);
+  }
+}
+
+void FormWindowTest::inputBoxesKeepWholeCharacters() {
+  QFETCH(int, box);
+  QFETCH(bool, paste);
+  QFETCH(QString, input);
+  QFETCH(QString, kept);
+  auto* edit = Control<QLineEdit>(QStringLiteral("Text2(%1)").arg(box));
+  edit->setFocus();
+  if (paste) {
+    QApplication::clipboard()->setText(input);
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+  } else {
+    // One key event for each character, as a keyboard or an input method sends it.
+    for (const char32_t character : input.toUcs4()) {
+      QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString::fromUcs4(&character, 1),
+                          Qt::NoModifier);
+      QVERIFY2(edit->text().isValidUtf16(), "half a character in the box");
+    }
+  }
+  QCOMPARE(edit->text(), kept);
+  QVERIFY(edit->text().isValidUtf16());
+  // What the window reads is what the box shows, and what the user copies.
+  window::Form& form = *form_;
+  QCOMPARE(QString::fromStdString(form.Text2(static_cast<std::int16_t>(box)).Text()),
+           edit->displayText());
+  QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier);
+  QCOMPARE(QApplication::clipboard()->text(), kept);
 }
 
 void FormWindowTest::typingIntoTheResultBoxDoesNothing() {
