@@ -4,6 +4,7 @@
 #include <QScreen>
 #include <cstdlib>
 
+#include "app/end_on_destroy.h"
 #include "app/error_report.h"
 #include "app/form_window.h"
 #include "app/identity.h"
@@ -40,6 +41,7 @@ int Run(int argc, char** argv) {
   }
   CentreOnScreen(form);
   form.show();
+  EndOnDestroy endOnDestroy(form);
   return QApplication::exec();
 }
 

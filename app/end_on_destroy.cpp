@@ -1,0 +1,26 @@
+#include "app/end_on_destroy.h"
+
+#include <xcb/xcb.h>
+
+#include <QCoreApplication>
+#include <cstdlib>
+
+namespace app {
+
+EndOnDestroy::EndOnDestroy(QWidget& window) : window_(window.winId()) {
+  QCoreApplication::instance()->installNativeEventFilter(this);
+}
+
+bool EndOnDestroy::nativeEventFilter(const QByteArray& eventType, void* message,
+                                     qintptr* /*result*/) {
+  if (eventType != "xcb_generic_event_t") return false;
+  const auto* event = static_cast<const xcb_generic_event_t*>(message);
+  // The top bit marks an event another client sent; a destruction is the server's own.
+  if (event->response_type == XCB_DESTROY_NOTIFY &&
+      static_cast<const xcb_destroy_notify_event_t*>(message)->window == window_) {
+    QCoreApplication::exit(EXIT_SUCCESS);
+  }
+  return false;
+}
+
+}  // namespace app
