@@ -45,8 +45,8 @@ class CharacterLimit final : public QValidator {
     const window::BoxText kept =
         window::CutToFit({utf8.constData(), static_cast<std::size_t>(utf8.size())},
                          static_cast<std::size_t>(text.left(cursor).toUtf8().size()), limit_);
-    text = FromUtf8(kept.text);
-    cursor = static_cast<int>(FromUtf8(std::string_view(kept.text).substr(0, kept.cursor)).size());
+    text = QString::fromStdString(kept.text);
+    cursor = static_cast<int>(QString::fromStdString(kept.text.substr(0, kept.cursor)).size());
     return Acceptable;
   }
 

@@ -43,7 +43,7 @@ int Run(int argc, char** argv) {
   }
   CentreOnScreen(form);
   form.show();
-  EndOnDestroy endOnDestroy(form);
+  EndOnDestroy(form);
   return QApplication::exec();
 }
 
