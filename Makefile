@@ -3,6 +3,8 @@
 BUILD := build
 SANITIZE_BUILD := build-sanitize
 WINDOWS_BUILD := build-windows
+RELEASE_BUILD := build-release
+DEBIAN_BUILD := build-debian
 JOBS := $(shell nproc)
 FUZZ_SECONDS := 180
 
@@ -34,11 +36,14 @@ run: build
 	$(BUILD)/app/veltaro
 
 # Every test, then every test again under AddressSanitizer and UndefinedBehaviorSanitizer
-# with the fuzzers, then the Windows program's tests under Wine.
+# with the fuzzers; then the Windows program's tests under Wine; then a packager's builds,
+# each with the unit tests: Release with the compiler's default flags, and Debian's own flags.
 check: build build-sanitize windows
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 	ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j $(JOBS)
 	ctest --test-dir $(WINDOWS_BUILD) --output-on-failure -j $(JOBS)
+	scripts/packager-build release $(RELEASE_BUILD)
+	scripts/packager-build debian $(DEBIAN_BUILD)
 
 # The calculation's micro-benchmarks, the start-up against a bare Qt window, and the time
 # from a click on "Изчисли" to the result painted.

@@ -6,8 +6,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QValidator>
+#include <cstddef>
 #include <limits>
 
+#include "window/character_limit.h"
 #include "window/control_error.h"
 #include "window/pixels.h"
 
@@ -24,6 +27,31 @@ class OptionButtonWidget final : public QRadioButton {
 
  protected:
   bool hitButton(const QPoint& position) const override { return rect().contains(position); }
+};
+
+// Holds a box to its number of characters. QLineEdit's own limit counts UTF-16 units and
+// would keep half of a character outside the Basic Multilingual Plane; this sees every edit,
+// typed, pasted, dropped or set, and cuts what overfills the box before the first character
+// that does not fit. It refuses nothing.
+class CharacterLimit final : public QValidator {
+ public:
+  CharacterLimit(int limit, QObject* parent)
+      : QValidator(parent), limit_(static_cast<std::size_t>(limit)) {}
+
+  State validate(QString& text, int& cursor) const override {
+    // No more UTF-16 units than the limit: no more characters either.
+    if (static_cast<std::size_t>(text.size()) <= limit_) return Acceptable;
+    const QByteArray utf8 = text.toUtf8();
+    const window::BoxText kept =
+        window::CutToFit({utf8.constData(), static_cast<std::size_t>(utf8.size())},
+                         static_cast<std::size_t>(text.left(cursor).toUtf8().size()), limit_);
+    text = QString::fromStdString(kept.text);
+    cursor = static_cast<int>(QString::fromStdString(kept.text.substr(0, kept.cursor)).size());
+    return Acceptable;
+  }
+
+ private:
+  std::size_t limit_;
 };
 
 // Widgets are made inside their container, so that they never lay out text in any font
@@ -43,7 +71,9 @@ QWidget* CreateTextBox(const ControlLayout& control, QWidget& container) {
     return box;
   }
   auto* box = new QLineEdit(&container);
-  box->setMaxLength(control.maxLength > 0 ? control.maxLength : std::numeric_limits<int>::max());
+  // Qt's own limit stays out of the way: a box's limit is in characters.
+  box->setMaxLength(std::numeric_limits<int>::max());
+  if (control.maxLength > 0) box->setValidator(new CharacterLimit(control.maxLength, box));
   box->setReadOnly(control.locked);
   if (control.centred) box->setAlignment(Qt::AlignCenter);
   return box;

@@ -4,8 +4,10 @@
 #include <QScreen>
 #include <cstdlib>
 
+#include "app/end_on_destroy.h"
 #include "app/error_report.h"
 #include "app/form_window.h"
+#include "app/given_session.h"
 #include "app/identity.h"
 #include "app/window_font.h"
 #include "app/window_style.h"
@@ -27,6 +29,7 @@ int Run(int argc, char** argv) {
   QCoreApplication::setOrganizationName(QString::fromUtf8(identity::kOrganisation));
   QCoreApplication::setOrganizationDomain(QString::fromUtf8(identity::kOrganisationDomain));
   QGuiApplication::setDesktopFileName(QString::fromUtf8(identity::kDesktopFileName));
+  KeepToTheGivenSession();
   QApplication application(argc, argv);
   InstallWindowStyle();
   // Everything, a message box included, in the window's font: no second font is loaded.
@@ -40,6 +43,7 @@ int Run(int argc, char** argv) {
   }
   CentreOnScreen(form);
   form.show();
+  EndOnDestroy(form);
   return QApplication::exec();
 }
 

@@ -1,6 +1,7 @@
 #include "app/qt_controls.h"
 
 #include <QButtonGroup>
+#include <QPixmap>
 
 #include "app/control_widgets.h"
 #include "window/control_error.h"
@@ -28,7 +29,17 @@ void QtControl<Widget>::SetTextChecked(std::string_view text, std::string_view p
   Expect(widget.text() == value, property);
 }
 
-void QtTextBox::SetText(std::string_view text) { SetTextChecked(text, "Text"); }
+// A text the program writes is read from its start: a long result shows its sign and first
+// digits, not its end. The box scrolls only as it paints, from the offset of its last paint,
+// and would align a text narrower than that offset to the right; so one paint that nobody
+// sees brings the offset within the new text first.
+void QtTextBox::SetText(std::string_view text) {
+  SetTextChecked(text, "Text");
+  QLineEdit& box = Checked();
+  box.setCursorPosition(0);
+  QPixmap scratch(box.size());
+  box.render(&scratch);
+}
 
 void QtTextBox::SetLocked(bool locked) {
   QLineEdit& box = Checked();

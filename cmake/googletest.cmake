@@ -12,15 +12,15 @@ else()
 endif()
 include(GoogleTest)
 
-# Natively each test case is a test of its own. Under an emulator, where listing the cases
-# would cost a start of the emulator each, the program is one test, run in a Wine prefix
-# of its own.
+# A program of unit tests, labelled "unit". Natively each test case is a test of its own.
+# Under an emulator, where listing the cases would cost a start of the emulator each, the
+# program is one test, run in a Wine prefix of its own.
 function(veltaro_add_gtest target)
   if(CMAKE_CROSSCOMPILING)
     add_test(NAME ${target} COMMAND ${target})
-    set_tests_properties(${target} PROPERTIES
+    set_tests_properties(${target} PROPERTIES LABELS unit
       ENVIRONMENT WINEPREFIX=${CMAKE_CURRENT_BINARY_DIR}/wine-${target} TIMEOUT 300)
   else()
-    gtest_discover_tests(${target})
+    gtest_discover_tests(${target} PROPERTIES LABELS unit)
   endif()
 endfunction()

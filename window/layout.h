@@ -43,7 +43,7 @@ struct ControlLayout {
   bool locked = false;
   bool verticalScrollBar = false;
   bool visible = true;
-  int maxLength = 0;  // 0: no limit
+  int maxLength = 0;  // in characters (code points); 0: no limit
   // The label whose caption names a box for assistive technology.
   std::optional<ControlName> labelledBy;
 };

@@ -1,17 +1,34 @@
 #!/usr/bin/env bash
 # Drives the built program on a private X server with real X events: finds its window by
 # title, checks its size, types two numbers, clicks "Изчисли" and reads the result back
-# through the clipboard, then closes the window and expects the program to end.
+# through the clipboard, then closes the window and expects the program to end. Then starts
+# it again and has another client destroy its window, as `xdotool windowclose` does, and
+# expects it to end just the same.
 set -euo pipefail
 program=$1
 close_window=$2
 source "$(dirname "$0")/../../scripts/x-session.sh"
 
-"$program" &
-app=$!
-x_session_pids+=("$app")
-window=$(await_window '^www\.veltaro\.bg Велтаро$')
+start() {
+  "$program" &
+  app=$!
+  x_session_pids+=("$app")
+  window=$(await_window '^www\.veltaro\.bg Велтаро$')
+}
 
+# The program ends within a second, with the status of an ordinary close.
+expect_end() {  # after what
+  for _ in $(seq 10); do
+    kill -0 "$app" 2>/dev/null || break
+    sleep 0.1
+  done
+  ! kill -0 "$app" 2>/dev/null || fail "the program went on for a second after $1"
+  local status=0
+  wait "$app" || status=$?
+  [ "$status" -eq 0 ] || fail "the program ended with status $status after $1"
+}
+
+start
 eval "$(xdotool getwindowgeometry --shell "$window")"
 [ "$WIDTH x $HEIGHT" = "461 x 345" ] || fail "window is $WIDTH x $HEIGHT, not 461 x 345"
 
@@ -28,5 +45,9 @@ await test "$(xclip -o -selection clipboard 2>/dev/null)" = "75%" ||
   fail "result read back as '$(xclip -o -selection clipboard 2>/dev/null)', not 75%"
 
 "$close_window" "$window"
-await bash -c "! kill -0 $app" || fail "the program did not end when its window closed"
-echo "end-to-end: 1 passed, 0 failed"
+expect_end "its window closed"
+
+start
+xdotool windowclose "$window"
+expect_end "another client destroyed its window"
+echo "end-to-end: 2 passed, 0 failed"

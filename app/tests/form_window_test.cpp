@@ -37,8 +37,12 @@ class FormWindowTest : public QObject {
   void calculatesWhateverTheMode_data();
   void calculatesWhateverTheMode();
   void wholeBelowOneChangesNothing();
+  void longResultsShowTheirBeginning_data();
+  void longResultsShowTheirBeginning();
   void inputBoxesRefuseASixthCharacter_data();
   void inputBoxesRefuseASixthCharacter();
+  void inputBoxesKeepWholeCharacters_data();
+  void inputBoxesKeepWholeCharacters();
   void typingIntoTheResultBoxDoesNothing();
   void selectingAModeRelabelsAndKeepsTheNumbers_data();
   void selectingAModeRelabelsAndKeepsTheNumbers();
@@ -77,6 +81,11 @@ class FormWindowTest : public QObject {
     Click("Command1(0)");
   }
   QString Text(const QString& box) const { return Control<QLineEdit>(box)->text(); }
+  // The text a box shows from its left edge on, as it paints, and so scrolls, on screen.
+  static QString VisibleText(QLineEdit& box) {
+    box.grab();
+    return box.text().mid(box.cursorPositionAt(QPoint(0, box.height() / 2)));
+  }
   QStringList Labels() const {
     return {Control<QLabel>("Label2(0)")->text(), Control<QLabel>("Label2(1)")->text(),
             Control<QLabel>("Label2(2)")->text()};
@@ -184,6 +193,39 @@ void FormWindowTest::wholeBelowOneChangesNothing() {
   QCOMPARE(Text("Text2(2)"), QStringLiteral("75%"));
 }
 
+void FormWindowTest::longResultsShowTheirBeginning_data() {
+  QTest::addColumn<QString>("part");
+  QTest::addColumn<QString>("whole");
+  QTest::addColumn<QString>("result");
+  QTest::newRow("negative, positional") << "-9999"
+                                        << "1.003"
+                                        << "-996909.27%";
+  QTest::newRow("positive, positional") << "1e12"
+                                        << "3"
+                                        << "33333333333333.3%";
+  QTest::newRow("positive, scientific") << "1e300"
+                                        << "7"
+                                        << "1.42857142857143E+301%";
+  QTest::newRow("negative, scientific") << "-1e99"
+                                        << "7"
+                                        << "-1.42857142857143E+100%";
+}
+
+void FormWindowTest::longResultsShowTheirBeginning() {
+  QFETCH(QString, part);
+  QFETCH(QString, whole);
+  QFETCH(QString, result);
+  auto* box = Control<QLineEdit>("Text2(2)");
+  // An earlier long result, read by the user to its end.
+  Calculate("-1e99", "3");
+  box->setFocus();
+  QTest::keyClick(box, Qt::Key_End);
+  QCOMPARE(box->cursorPosition(), box->text().size());
+  Calculate(part, whole);
+  QCOMPARE(Text("Text2(2)"), result);
+  QCOMPARE(VisibleText(*box), result);
+}
+
 void FormWindowTest::inputBoxesRefuseASixthCharacter_data() {
   QTest::addColumn<QString>("box");
   QTest::addColumn<bool>("paste");
@@ -205,6 +247,54 @@ void FormWindowTest::inputBoxesRefuseASixthCharacter() {
     QTest::keyClicks(edit, QStringLiteral("123456"));
   }
   QCOMPARE(edit->text(), QStringLiteral("12345"));
+}
+
+void FormWindowTest::inputBoxesKeepWholeCharacters_data() {
+  QTest::addColumn<int>("box");
+  QTest::addColumn<bool>("paste");
+  QTest::addColumn<QString>("input");
+  QTest::addColumn<QString>("kept");
+  // A character outside the Basic Multilingual Plane is two UTF-16 units, one character.
+  const QString face = QString::fromUcs4(U"😀");
+  for (const bool paste : {false, true}) {
+    const char* const how = paste ? "pasted" : "typed";
+    for (int at = 0; at < 5; ++at) {
+      const QString fits = QStringLiteral("1234").insert(at, face);
+      QTest::addRow("at character %d of 5, %s", at + 1, how) << 0 << paste << fits << fits;
+    }
+    QTest::addRow("as a sixth character, %s", how)
+        << 1 << paste << QStringLiteral("12345") + face << QStringLiteral("12345");
+    QTest::addRow("six of them, %s", how) << 0 << paste << face.repeated(6) << face.repeated(5);
+  }
+}
+
+void FormWindowTest::inputBoxesKeepWholeCharacters() {
+  QFETCH(int, box);
+  QFETCH(bool, paste);
+  QFETCH(QString, input);
+  QFETCH(QString, kept);
+  auto* edit = Control<QLineEdit>(QStringLiteral("Text2(%1)").arg(box));
+  edit->setFocus();
+  if (paste) {
+    QApplication::clipboard()->setText(input);
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+  } else {
+    // One key event for each character, as a keyboard or an input method sends it.
+    for (const char32_t character : input.toUcs4()) {
+      QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString::fromUcs4(&character, 1),
+                          Qt::NoModifier);
+      QVERIFY2(edit->text().isValidUtf16(), "half a character in the box");
+    }
+  }
+  QCOMPARE(edit->text(), kept);
+  QVERIFY(edit->text().isValidUtf16());
+  // What the window reads is what the box shows, and what the user copies.
+  window::Form& form = *form_;
+  QCOMPARE(QString::fromStdString(form.Text2(static_cast<std::int16_t>(box)).Text()),
+           edit->displayText());
+  QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier);
+  QCOMPARE(QApplication::clipboard()->text(), kept);
 }
 
 void FormWindowTest::typingIntoTheResultBoxDoesNothing() {

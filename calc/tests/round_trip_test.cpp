@@ -61,11 +61,12 @@ std::string RoundDecimalText(std::string digits) {
   if (point == std::string::npos) return digits;
   digits.append(3, '0');
   const bool roundUp = digits[point + 3] >= '5';
-  std::string result = digits.substr(0, point) + digits.substr(point + 1, 2);
+  // A leading zero takes the carry out of "99.995", so the digits never grow at the front.
+  std::string result = "0";
+  result.append(digits, 0, point).append(digits, point + 1, 2);
   for (std::size_t i = result.size(); roundUp && i-- > 0;) {
     if (result[i] == '9') {
       result[i] = '0';
-      if (i == 0) result.insert(0, "1");
     } else {
       ++result[i];
       break;
