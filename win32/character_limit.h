@@ -12,8 +12,6 @@ class CharacterLimit {
  public:
   explicit CharacterLimit(std::size_t maxCharacters) : max_(maxCharacters) {}
 
-  std::size_t Max() const { return max_; }
-
   // Whether a typed unit goes in. The second half of a refused pair is refused with it.
   bool Takes(HWND box, wchar_t unit);
 
