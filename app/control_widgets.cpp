@@ -1,6 +1,7 @@
 #include "app/control_widgets.h"
 
 #include <QColor>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -26,6 +27,21 @@ class OptionButtonWidget final : public QRadioButton {
   bool hitButton(const QPoint& position) const override { return rect().contains(position); }
 };
 
+// A locked box takes no text from an input method either; Qt's own would take its commit.
+class SingleLineBoxWidget final : public QLineEdit {
+ public:
+  using QLineEdit::QLineEdit;
+
+ protected:
+  void inputMethodEvent(QInputMethodEvent* event) override {
+    if (isReadOnly()) {
+      event->ignore();
+      return;
+    }
+    QLineEdit::inputMethodEvent(event);
+  }
+};
+
 // Widgets are made inside their container, so that they never lay out text in any font
 // but the window's.
 
@@ -42,7 +58,7 @@ QWidget* CreateTextBox(const ControlLayout& control, QWidget& container) {
                                                               : Qt::ScrollBarAsNeeded);
     return box;
   }
-  auto* box = new QLineEdit(&container);
+  auto* box = new SingleLineBoxWidget(&container);
   box->setMaxLength(control.maxLength > 0 ? control.maxLength : std::numeric_limits<int>::max());
   box->setReadOnly(control.locked);
   if (control.centred) box->setAlignment(Qt::AlignCenter);
@@ -120,6 +136,7 @@ QWidget* CreateControl(const ControlLayout& control, QWidget& container) {
   widget->setObjectName(QString::fromStdString(window::ControlNameOf(control)));
   widget->setGeometry(LogicalRect(control));
   if (control.background) Paint(*widget, *control.background);
+  if (!control.accessibleName.empty()) widget->setAccessibleName(FromUtf8(control.accessibleName));
   if (!control.visible) widget->hide();
   if (!control.text.empty() && control.kind != ControlKind::kFrame) {
     SetText(*widget, FromUtf8(control.text));

@@ -4,6 +4,7 @@
 #include <QScreen>
 #include <cstdlib>
 
+#include "app/accessibility.h"
 #include "app/error_report.h"
 #include "app/form_window.h"
 #include "app/identity.h"
@@ -29,6 +30,7 @@ int Run(int argc, char** argv) {
   QGuiApplication::setDesktopFileName(QString::fromUtf8(identity::kDesktopFileName));
   QApplication application(argc, argv);
   InstallWindowStyle();
+  InstallAccessibleInterfaces();
   // Everything, a message box included, in the window's font: no second font is loaded.
   QApplication::setFont(WindowFont(window::MainWindow().font));
   FormWindow form;

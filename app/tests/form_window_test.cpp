@@ -7,13 +7,17 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
 #include <QtTest>
+#include <functional>
+#include <map>
 #include <memory>
 
+#include "app/accessibility.h"
 #include "app/window_style.h"
 
 namespace {
@@ -28,7 +32,10 @@ class FormWindowTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { app::InstallWindowStyle(); }
+  void initTestCase() {
+    app::InstallWindowStyle();
+    app::InstallAccessibleInterfaces();
+  }
   void init();
   void cleanup();
 
@@ -40,6 +47,13 @@ class FormWindowTest : public QObject {
   void inputBoxesRefuseASixthCharacter_data();
   void inputBoxesRefuseASixthCharacter();
   void typingIntoTheResultBoxDoesNothing();
+  void nothingFromOutsideWritesTheResultBox_data();
+  void nothingFromOutsideWritesTheResultBox();
+  void theResultCanBeSelectedAndCopied();
+  void assistiveTechnologyWritesOnlyTheInputBoxes_data();
+  void assistiveTechnologyWritesOnlyTheInputBoxes();
+  void assistiveTechnologyFindsEachCharacter();
+  void windowIsAFrameNamedByItsCaption();
   void selectingAModeRelabelsAndKeepsTheNumbers_data();
   void selectingAModeRelabelsAndKeepsTheNumbers();
   void clearDeselectsAndEmptiesEverything();
@@ -77,6 +91,9 @@ class FormWindowTest : public QObject {
     Click("Command1(0)");
   }
   QString Text(const QString& box) const { return Control<QLineEdit>(box)->text(); }
+  QAccessibleInterface* Accessible(const QString& control) const {
+    return QAccessible::queryAccessibleInterface(Control(control));
+  }
   QStringList Labels() const {
     return {Control<QLabel>("Label2(0)")->text(), Control<QLabel>("Label2(1)")->text(),
             Control<QLabel>("Label2(2)")->text()};
@@ -211,6 +228,129 @@ void FormWindowTest::typingIntoTheResultBoxDoesNothing() {
   QTest::keyClicks(Control("Text2(2)"), QStringLiteral("123"));
   QCOMPARE(Text("Text2(2)"), QString());
   QCOMPARE(Control("Text2(2)")->focusPolicy(), Qt::StrongFocus);
+}
+
+void FormWindowTest::nothingFromOutsideWritesTheResultBox_data() {
+  QTest::addColumn<QString>("write");
+  for (const char* write : {"typed", "pasted with Ctrl+V", "pasted with Shift+Insert", "cut",
+                            "deleted", "erased with Backspace", "undone", "dropped",
+                            "composed by an input method", "set by assistive technology"}) {
+    QTest::newRow(write) << write;
+  }
+}
+
+void FormWindowTest::nothingFromOutsideWritesTheResultBox() {
+  QFETCH(QString, write);
+  const std::map<QString, std::function<void(QLineEdit&)>> writes = {
+      {"typed", [](QLineEdit& box) { QTest::keyClicks(&box, QStringLiteral("1")); }},
+      {"pasted with Ctrl+V",
+       [](QLineEdit& box) { QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier); }},
+      {"pasted with Shift+Insert",
+       [](QLineEdit& box) { QTest::keyClick(&box, Qt::Key_Insert, Qt::ShiftModifier); }},
+      {"cut", [](QLineEdit& box) { QTest::keyClick(&box, Qt::Key_X, Qt::ControlModifier); }},
+      {"deleted", [](QLineEdit& box) { QTest::keyClick(&box, Qt::Key_Delete); }},
+      {"erased with Backspace", [](QLineEdit& box) { QTest::keyClick(&box, Qt::Key_Backspace); }},
+      {"undone", [](QLineEdit& box) { QTest::keyClick(&box, Qt::Key_Z, Qt::ControlModifier); }},
+      {"dropped",
+       [](QLineEdit& box) {
+         QMimeData data;
+         data.setText(QStringLiteral("999"));
+         const QPoint centre = box.rect().center();
+         QDragEnterEvent enter(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+         QApplication::sendEvent(&box, &enter);
+         QDropEvent drop(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+         QApplication::sendEvent(&box, &drop);
+       }},
+      {"composed by an input method",
+       [](QLineEdit& box) {
+         QInputMethodEvent compose;
+         compose.setCommitString(QStringLiteral("999"));
+         QApplication::sendEvent(&box, &compose);
+       }},
+      {"set by assistive technology",
+       [](QLineEdit& box) {
+         QAccessible::queryAccessibleInterface(&box)->setText(QAccessible::Value,
+                                                              QStringLiteral("999"));
+       }},
+  };
+  Calculate("45", "60");
+  QApplication::clipboard()->setText(QStringLiteral("999"));
+  auto* result = Control<QLineEdit>("Text2(2)");
+  result->setFocus();
+  result->selectAll();
+  writes.at(write)(*result);
+  QCOMPARE(result->text(), QStringLiteral("75%"));
+}
+
+void FormWindowTest::theResultCanBeSelectedAndCopied() {
+  Calculate("1", "3");
+  auto* result = Control<QLineEdit>("Text2(2)");
+  QApplication::clipboard()->clear();
+  result->setFocus();
+  QTest::keyClick(result, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(result, Qt::Key_C, Qt::ControlModifier);
+  QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("33.33%"));
+  int start = -1;
+  int end = -1;
+  Accessible("Text2(2)")->textInterface()->selection(0, &start, &end);
+  QCOMPARE(QPair(start, end), QPair(0, 6));
+}
+
+void FormWindowTest::assistiveTechnologyWritesOnlyTheInputBoxes_data() {
+  QTest::addColumn<QString>("box");
+  QTest::addColumn<bool>("editable");
+  QTest::addColumn<QString>("after");
+  QTest::newRow("part, cut to five characters") << "Text2(0)" << true << "12345";
+  QTest::newRow("whole, cut to five characters") << "Text2(1)" << true << "12345";
+  QTest::newRow("result, locked") << "Text2(2)" << false << "75%";
+}
+
+void FormWindowTest::assistiveTechnologyWritesOnlyTheInputBoxes() {
+  QFETCH(QString, box);
+  QFETCH(bool, editable);
+  QFETCH(QString, after);
+  Calculate("45", "60");
+  QAccessibleInterface* accessible = Accessible(box);
+  QCOMPARE(accessible->state().editable, editable);
+  QCOMPARE(accessible->state().readOnly, !editable);
+  QCOMPARE(accessible->editableTextInterface() != nullptr, editable);
+  if (QAccessibleEditableTextInterface* edit = accessible->editableTextInterface()) {
+    edit->replaceText(0, accessible->textInterface()->characterCount(), "123456");
+  } else {
+    accessible->setText(QAccessible::Value, QStringLiteral("123456"));
+  }
+  QCOMPARE(Text(box), after);
+  QCOMPARE(accessible->text(QAccessible::Value), after);
+}
+
+// A screen reader's pointer and the text agree: the point in each character's box is
+// that character's offset, whatever the box's alignment and scrolling.
+void FormWindowTest::assistiveTechnologyFindsEachCharacter() {
+  Type("Text2(0)", "1e13");
+  Type("Text2(1)", "1");
+  Click("Command1(0)");
+  const QString result = Text("Text2(2)");
+  QAccessibleTextInterface* text = Accessible("Text2(2)")->textInterface();
+  QCOMPARE(text->characterCount(), result.size());
+  int previousRight = std::numeric_limits<int>::min();
+  for (int offset = 0; offset < result.size(); ++offset) {
+    const QRect character = text->characterRect(offset);
+    QVERIFY2(character.width() > 0, qPrintable(QString::number(offset)));
+    QVERIFY(character.left() >= previousRight);
+    previousRight = character.right();
+    QCOMPARE(text->offsetAtPoint(character.center() - QPoint(character.width() / 4, 0)), offset);
+  }
+  QVERIFY(text->characterRect(result.size()).isNull());
+}
+
+void FormWindowTest::windowIsAFrameNamedByItsCaption() {
+  QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form_.get());
+  QCOMPARE(window->role(), QAccessible::Window);
+  QCOMPARE(window->text(QAccessible::Name), QStringLiteral("www.veltaro.bg Велтаро"));
+  QVERIFY(!window->state().sizeable);
+  QCOMPARE(Accessible("Text1(0)")->text(QAccessible::Name),
+           QStringLiteral("Задачата и използваните термини"));
+  QVERIFY(Accessible("Text1(0)")->state().readOnly);
 }
 
 void FormWindowTest::selectingAModeRelabelsAndKeepsTheNumbers_data() {
