@@ -8,6 +8,7 @@
 #include "app/error_report.h"
 #include "app/form_window.h"
 #include "app/identity.h"
+#include "app/standard_texts.h"
 #include "app/window_font.h"
 #include "app/window_style.h"
 #include "window/layout.h"
@@ -29,6 +30,7 @@ int Run(int argc, char** argv) {
   QCoreApplication::setOrganizationDomain(QString::fromUtf8(identity::kOrganisationDomain));
   QGuiApplication::setDesktopFileName(QString::fromUtf8(identity::kDesktopFileName));
   QApplication application(argc, argv);
+  UseBulgarianStandardTexts();
   InstallWindowStyle();
   InstallAccessibleInterfaces();
   // Everything, a message box included, in the window's font: no second font is loaded.

@@ -6,6 +6,7 @@
 #include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -18,6 +19,7 @@
 #include <memory>
 
 #include "app/accessibility.h"
+#include "app/standard_texts.h"
 #include "app/window_style.h"
 
 namespace {
@@ -35,6 +37,7 @@ class FormWindowTest : public QObject {
   void initTestCase() {
     app::InstallWindowStyle();
     app::InstallAccessibleInterfaces();
+    app::UseBulgarianStandardTexts();
   }
   void init();
   void cleanup();
@@ -60,6 +63,7 @@ class FormWindowTest : public QObject {
   void accessibleNamesFollowTheLabels();
   void overflowIsReportedAndTheWindowGoesOn();
   void bulgarianUsersSeeADecimalComma();
+  void qtTextsAreBulgarianAndTheWindowReadsLeftToRight();
   void controlsStandWhereLaidOut_data();
   void controlsStandWhereLaidOut();
   void coloursAreDrawnAsDesigned_data();
@@ -422,6 +426,24 @@ void FormWindowTest::bulgarianUsersSeeADecimalComma() {
   Type("Text2(0)", "1,5");
   Click("Command1(0)");
   QCOMPARE(Text("Text2(2)"), QStringLiteral("33,33%"));
+}
+
+// Whatever the user's language: CTest runs this again under an Arabic locale, whose own
+// translation would mirror the window.
+void FormWindowTest::qtTextsAreBulgarianAndTheWindowReadsLeftToRight() {
+  const std::unique_ptr<QMenu> menu(Control<QLineEdit>("Text2(0)")->createStandardContextMenu());
+  QStringList actions;
+  for (const QAction* action : menu->actions()) {
+    if (!action->isSeparator()) actions << action->text().section('\t', 0, 0);
+  }
+  QCOMPARE(actions, QStringList({"&Отмяна", "По&втаряне", "&Изрязване", "&Копиране", "&Поставяне",
+                                 "Изтриване", "Избиране на всичко"}));
+  QMessageBox report(QMessageBox::Critical, QString(), QString(), QMessageBox::Ok);
+  QCOMPARE(report.button(QMessageBox::Ok)->text(), QStringLiteral("Добре"));
+  QCOMPARE(QApplication::layoutDirection(), Qt::LeftToRight);
+  for (const QWidget* widget : form_->findChildren<QWidget*>()) {
+    QVERIFY2(!widget->isRightToLeft(), qPrintable(widget->objectName()));
+  }
 }
 
 void FormWindowTest::controlsStandWhereLaidOut_data() {

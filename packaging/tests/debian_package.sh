@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package, unpacks it into a temporary folder and checks that every
-# file stands where the desktop looks for it, that it depends on the Qt runtime and the
-# font, and that the packaged program starts and shows its window.
+# file stands where the desktop looks for it, that it depends on the Qt runtime, the font
+# and Qt's Bulgarian texts, that it recommends the Wayland plugin, and that the packaged
+# program starts and shows its window.
 set -euo pipefail
 build=$1
 app_id=$2
@@ -29,13 +30,15 @@ done
 check "usr/share/icons/hicolor/scalable/apps/$app_id.svg"
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for dependency in libqt6widgets6 libqt6gui6 fonts-liberation2 qt6-qpa-plugins; do
+for dependency in libqt6widgets6 libqt6gui6 fonts-liberation2 qt6-qpa-plugins \
+  qt6-translations-l10n; do
   grep -q "$dependency" <<<"$depends" || fail "Depends lacks $dependency: $depends"
   passed=$((passed + 1))
 done
+[ "$(dpkg-deb -f "$deb" Recommends)" = qt6-wayland ] || fail "does not recommend qt6-wayland"
 [ "$(dpkg-deb -f "$deb" Version)" = "1.00" ] || fail "version is not 1.00"
 
 x_session_start "$root/usr/bin/veltaro"
 await_window 'Велтаро$' >/dev/null
 echo "package $(basename "$deb"): $(du -k "$deb" | cut -f1) KiB; depends: $depends"
-echo "debian package: $((passed + 2)) passed, 0 failed"
+echo "debian package: $((passed + 3)) passed, 0 failed"
