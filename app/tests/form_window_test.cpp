@@ -68,6 +68,8 @@ class FormWindowTest : public QObject {
   void controlsStandWhereLaidOut();
   void coloursAreDrawnAsDesigned_data();
   void coloursAreDrawnAsDesigned();
+  void focusMarkShowsOnTheFocusedButtonOnly_data();
+  void focusMarkShowsOnTheFocusedButtonOnly();
   void everyControlUsesTimesNewRoman12();
   void helpTextHasThirteenLinesEndingInCrLf();
   void windowHasAFixedSizeAndOnlyACloseButton();
@@ -497,6 +499,62 @@ void FormWindowTest::coloursAreDrawnAsDesigned() {
       std::max({std::abs(drawn.red() - colour.red()), std::abs(drawn.green() - colour.green()),
                 std::abs(drawn.blue() - colour.blue())});
   QVERIFY2(distance <= tolerance, qPrintable(drawn.name() + " instead of " + colour.name()));
+}
+
+namespace {
+
+// WCAG's contrast ratio of two colours, 1 to 21.
+double Contrast(const QColor& a, const QColor& b) {
+  const auto luminance = [](const QColor& colour) {
+    const auto linear = [](double c) {
+      return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+           0.0722 * linear(colour.blueF());
+  };
+  const double first = luminance(a);
+  const double second = luminance(b);
+  return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+}  // namespace
+
+void FormWindowTest::focusMarkShowsOnTheFocusedButtonOnly_data() {
+  QTest::addColumn<QString>("focused");
+  QTest::addColumn<QString>("other");
+  QTest::newRow("Изчисли, on green") << "Command1(0)"
+                                     << "Command1(1)";
+  QTest::newRow("Изчисти, on red") << "Command1(1)"
+                                   << "Command1(0)";
+}
+
+// What focusing a button changes: a mark inside its face, drawn in a colour that stands
+// out from the face (3:1, as for any control's outline), and nothing else, on either button.
+void FormWindowTest::focusMarkShowsOnTheFocusedButtonOnly() {
+  QFETCH(QString, focused);
+  QFETCH(QString, other);
+  auto* button = Control<QPushButton>(focused);
+  const QImage before = button->grab().toImage();
+  const QImage otherBefore = Control(other)->grab().toImage();
+  button->setFocus(Qt::TabFocusReason);
+  QTRY_VERIFY(button->hasFocus());
+  const QImage after = button->grab().toImage();
+  QCOMPARE(Control(other)->grab().toImage(), otherBefore);
+  const QColor face = button->palette().button().color();
+  const QRect inside = button->rect().adjusted(2, 2, -2, -2);  // within the bevel
+  int marked = 0;
+  for (int y = 0; y < after.height(); ++y) {
+    for (int x = 0; x < after.width(); ++x) {
+      if (after.pixel(x, y) == before.pixel(x, y)) continue;
+      ++marked;
+      QVERIFY2(inside.contains(x, y), qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+      QVERIFY(Contrast(after.pixelColor(x, y), face) >= 3);
+    }
+  }
+  // Along the caption, not a stray pixel: a dotted line above and one below it alone
+  // come to about the button's width.
+  QVERIFY2(marked >= button->width() - 16, qPrintable(QString::number(marked)));
+  QCOMPARE(after.pixelColor(8, 12), face);
 }
 
 void FormWindowTest::everyControlUsesTimesNewRoman12() {
