@@ -8,6 +8,7 @@
 #include "app/error_report.h"
 #include "app/form_window.h"
 #include "app/identity.h"
+#include "app/platform_start.h"
 #include "app/standard_texts.h"
 #include "app/window_font.h"
 #include "app/window_style.h"
@@ -29,7 +30,9 @@ int Run(int argc, char** argv) {
   QCoreApplication::setOrganizationName(QString::fromUtf8(identity::kOrganisation));
   QCoreApplication::setOrganizationDomain(QString::fromUtf8(identity::kOrganisationDomain));
   QGuiApplication::setDesktopFileName(QString::fromUtf8(identity::kDesktopFileName));
+  PlatformStart start;
   QApplication application(argc, argv);
+  start.Release();
   UseBulgarianStandardTexts();
   InstallWindowStyle();
   InstallAccessibleInterfaces();
