@@ -13,6 +13,7 @@
 
 #include "app/control_widgets.h"
 #include "app/error_report.h"
+#include "app/title_bar.h"
 #include "app/window_font.h"
 #include "window/control_error.h"
 #include "window/pixels.h"
@@ -35,17 +36,20 @@ QIcon WindowIcon() {
   return {QPixmap::fromImage(image)};
 }
 
-void Furnish(QWidget& form, const window::WindowLayout& layout) {
+// Gives the window its caption, icon, font, size and colour; returns its client area.
+QWidget* Furnish(QWidget& form, const window::WindowLayout& layout) {
   form.setObjectName(FromUtf8(layout.name));
   form.setWindowTitle(FromUtf8(layout.caption));
   form.setWindowIcon(WindowIcon());
   form.setFont(WindowFont(layout.font));
-  form.setFixedSize(window::TwipsToPixels(layout.clientWidth),
-                    window::TwipsToPixels(layout.clientHeight));
+  const QSize client(window::TwipsToPixels(layout.clientWidth),
+                     window::TwipsToPixels(layout.clientHeight));
+  form.setFixedSize(client);
   // Fixed size: a title bar with the system menu and the close button, nothing more.
   form.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                       Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   Paint(form, layout.background);
+  return DrawsItsOwnTitleBar() ? AddTitleBar(form, client) : &form;
 }
 
 bool TakesFocus(const ControlLayout& control, const QWidget& widget) {
@@ -55,8 +59,7 @@ bool TakesFocus(const ControlLayout& control, const QWidget& widget) {
 }  // namespace
 
 FormWindow::FormWindow() {
-  Furnish(*this, window::MainWindow());
-  std::map<std::string_view, QWidget*> containers = {{"", this}};
+  std::map<std::string_view, QWidget*> containers = {{"", Furnish(*this, window::MainWindow())}};
   QWidget* previousInTabOrder = nullptr;
   for (const ControlLayout& control : window::MainWindowControls()) {
     QWidget* const widget = CreateControl(control, *containers.at(control.container));
