@@ -17,6 +17,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <utility>
 
 #include "app/accessibility.h"
 #include "app/standard_texts.h"
@@ -299,7 +300,7 @@ void FormWindowTest::theResultCanBeSelectedAndCopied() {
   int start = -1;
   int end = -1;
   Accessible("Text2(2)")->textInterface()->selection(0, &start, &end);
-  QCOMPARE(QPair(start, end), QPair(0, 6));
+  QCOMPARE(std::pair(start, end), std::pair(0, 6));
 }
 
 void FormWindowTest::assistiveTechnologyWritesOnlyTheInputBoxes_data() {
