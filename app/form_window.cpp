@@ -49,6 +49,7 @@ QWidget* Furnish(QWidget& form, const window::WindowLayout& layout) {
   form.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                       Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   Paint(form, layout.background);
+  // Where Qt's title bar would offer more than that, the window draws its own.
   return DrawsItsOwnTitleBar() ? AddTitleBar(form, client) : &form;
 }
 
