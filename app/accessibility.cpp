@@ -71,14 +71,15 @@ class TextBoxAccessible final : public QAccessibleWidget,
   }
   int characterCount() const override { return static_cast<int>(Box().text().size()); }
   QRect characterRect(int offset) const override {
-    const QString text = Box().text();
-    if (offset < 0 || offset >= text.size()) return {};
+    const QString characters = Box().text();
+    if (offset < 0 || offset >= characters.size()) return {};
     // Measured from the cursor, which Qt places with the box's alignment and scrolling.
     const QFontMetrics metrics(Box().font());
     const QRect cursor = Box().inputMethodQuery(Qt::ImCursorRectangle).toRect();
-    const int x = cursor.x() + metrics.horizontalAdvance(text.left(offset)) -
-                  metrics.horizontalAdvance(text.left(Box().cursorPosition()));
-    const QRect rect(x, cursor.y(), metrics.horizontalAdvance(text.at(offset)), cursor.height());
+    const int x = cursor.x() + metrics.horizontalAdvance(characters.left(offset)) -
+                  metrics.horizontalAdvance(characters.left(Box().cursorPosition()));
+    const QRect rect(x, cursor.y(), metrics.horizontalAdvance(characters.at(offset)),
+                     cursor.height());
     return {Box().mapToGlobal(rect.topLeft()), rect.size()};
   }
   int offsetAtPoint(const QPoint& point) const override {

@@ -18,10 +18,8 @@ struct HeldMessage {
   QString text;
 };
 
-QList<HeldMessage>& Held() {
-  static QList<HeldMessage> held;
-  return held;
-}
+// Filled only while the application object is made, long after static initialisation.
+QList<HeldMessage> held;
 
 std::string Environment(const char* name) {
   const char* value = std::getenv(name);
@@ -57,7 +55,7 @@ std::string WhatFailed() {
 
 void HoldOrEnd(QtMsgType type, const QMessageLogContext& context, const QString& text) {
   if (type != QtFatalMsg) {
-    Held().append({type, context.category, text});
+    held.append({type, context.category, text});
     return;
   }
   // Qt's fatal message at start-up means no windowing platform could start.
@@ -74,11 +72,11 @@ void PlatformStart::Release() {
   if (released_) return;
   released_ = true;
   qInstallMessageHandler(previous_);
-  for (const HeldMessage& message : Held()) {
+  for (const HeldMessage& message : held) {
     const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
     qt_message_output(message.type, context, message.text);
   }
-  Held().clear();
+  held.clear();
 }
 
 }  // namespace app
