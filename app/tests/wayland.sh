@@ -16,8 +16,11 @@ x_session_pids+=($!)
 await test -S "$XDG_RUNTIME_DIR/veltaro-test" || fail "weston did not start"
 
 protocol=$x_session_work/protocol
+# Qt's Wayland plugin leaves some of its protocol objects to the end of the process, which
+# LeakSanitizer, in the sanitized build, would count as the program's; the X11 tests
+# check the program's own memory.
 env -u DISPLAY QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=veltaro-test WAYLAND_DEBUG=client \
-  "$program" 2>"$protocol" &
+  ASAN_OPTIONS=detect_leaks=0 "$program" 2>"$protocol" &
 app=$!
 x_session_pids+=("$app")
 await grep -q 'xdg_surface@[0-9]*\.set_window_geometry' "$protocol" ||
