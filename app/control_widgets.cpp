@@ -1,6 +1,7 @@
 #include "app/control_widgets.h"
 
 #include <QColor>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -54,6 +55,21 @@ class CharacterLimit final : public QValidator {
   std::size_t limit_;
 };
 
+// A locked box takes no text from an input method either; Qt's own would take its commit.
+class SingleLineBoxWidget final : public QLineEdit {
+ public:
+  using QLineEdit::QLineEdit;
+
+ protected:
+  void inputMethodEvent(QInputMethodEvent* event) override {
+    if (isReadOnly()) {
+      event->ignore();
+      return;
+    }
+    QLineEdit::inputMethodEvent(event);
+  }
+};
+
 // Widgets are made inside their container, so that they never lay out text in any font
 // but the window's.
 
@@ -70,7 +86,7 @@ QWidget* CreateTextBox(const ControlLayout& control, QWidget& container) {
                                                               : Qt::ScrollBarAsNeeded);
     return box;
   }
-  auto* box = new QLineEdit(&container);
+  auto* box = new SingleLineBoxWidget(&container);
   // Qt's own limit stays out of the way: a box's limit is in characters.
   box->setMaxLength(std::numeric_limits<int>::max());
   if (control.maxLength > 0) box->setValidator(new CharacterLimit(control.maxLength, box));
@@ -150,6 +166,7 @@ QWidget* CreateControl(const ControlLayout& control, QWidget& container) {
   widget->setObjectName(QString::fromStdString(window::ControlNameOf(control)));
   widget->setGeometry(LogicalRect(control));
   if (control.background) Paint(*widget, *control.background);
+  if (!control.accessibleName.empty()) widget->setAccessibleName(FromUtf8(control.accessibleName));
   if (!control.visible) widget->hide();
   if (!control.text.empty() && control.kind != ControlKind::kFrame) {
     SetText(*widget, FromUtf8(control.text));

@@ -12,6 +12,7 @@
 
 #include "app/control_widgets.h"
 #include "app/error_report.h"
+#include "app/title_bar.h"
 #include "app/window_font.h"
 #include "window/build_controls.h"
 #include "window/control_error.h"
@@ -34,17 +35,21 @@ QIcon WindowIcon() {
   return {QPixmap::fromImage(image)};
 }
 
-void Furnish(QWidget& form, const window::WindowLayout& layout) {
+// Gives the window its caption, icon, font, size and colour; returns its client area.
+QWidget* Furnish(QWidget& form, const window::WindowLayout& layout) {
   form.setObjectName(FromUtf8(layout.name));
   form.setWindowTitle(FromUtf8(layout.caption));
   form.setWindowIcon(WindowIcon());
   form.setFont(WindowFont(layout.font));
-  form.setFixedSize(window::TwipsToPixels(layout.clientWidth),
-                    window::TwipsToPixels(layout.clientHeight));
+  const QSize client(window::TwipsToPixels(layout.clientWidth),
+                     window::TwipsToPixels(layout.clientHeight));
+  form.setFixedSize(client);
   // Fixed size: a title bar with the system menu and the close button, nothing more.
   form.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                       Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   Paint(form, layout.background);
+  // Where Qt's title bar would offer more than that, the window draws its own.
+  return DrawsItsOwnTitleBar() ? AddTitleBar(form, client) : &form;
 }
 
 bool TakesFocus(const ControlLayout& control, const QWidget& widget) {
@@ -54,20 +59,20 @@ bool TakesFocus(const ControlLayout& control, const QWidget& widget) {
 }  // namespace
 
 FormWindow::FormWindow() {
-  Furnish(*this, window::MainWindow());
   QWidget* previousInTabOrder = nullptr;
-  window::BuildControls<QWidget*>(this, [&](const ControlLayout& control, QWidget* container) {
-    QWidget* const widget = CreateControl(control, *container);
-    Bind(control, widget);
-    if (TakesFocus(control, *widget)) {
-      if (previousInTabOrder == nullptr)
-        widget->setFocus();
-      else
-        setTabOrder(previousInTabOrder, widget);
-      previousInTabOrder = widget;
-    }
-    return widget;
-  });
+  window::BuildControls(Furnish(*this, window::MainWindow()),
+                        [&](const ControlLayout& control, QWidget* container) {
+                          QWidget* const widget = CreateControl(control, *container);
+                          Bind(control, widget);
+                          if (TakesFocus(control, *widget)) {
+                            if (previousInTabOrder == nullptr)
+                              widget->setFocus();
+                            else
+                              setTabOrder(previousInTabOrder, widget);
+                            previousInTabOrder = widget;
+                          }
+                          return widget;
+                        });
   // A box is named, for assistive technology, by its label's current caption.
   for (const ControlLayout& control : window::MainWindowControls()) {
     if (!control.labelledBy) continue;

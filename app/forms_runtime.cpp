@@ -4,11 +4,14 @@
 #include <QScreen>
 #include <cstdlib>
 
+#include "app/accessibility.h"
 #include "app/end_on_destroy.h"
 #include "app/error_report.h"
 #include "app/form_window.h"
 #include "app/given_session.h"
 #include "app/identity.h"
+#include "app/platform_start.h"
+#include "app/standard_texts.h"
 #include "app/window_font.h"
 #include "app/window_style.h"
 #include "window/layout.h"
@@ -30,8 +33,12 @@ int Run(int argc, char** argv) {
   QCoreApplication::setOrganizationDomain(QString::fromUtf8(identity::kOrganisationDomain));
   QGuiApplication::setDesktopFileName(QString::fromUtf8(identity::kDesktopFileName));
   KeepToTheGivenSession();
+  PlatformStart start;
   QApplication application(argc, argv);
+  start.Release();
+  UseBulgarianStandardTexts();
   InstallWindowStyle();
+  InstallAccessibleInterfaces();
   // Everything, a message box included, in the window's font: no second font is loaded.
   QApplication::setFont(WindowFont(window::MainWindow().font));
   FormWindow form;

@@ -1,5 +1,6 @@
 #include "app/qt_controls.h"
 
+#include <QAccessible>
 #include <QButtonGroup>
 #include <QPixmap>
 
@@ -47,7 +48,14 @@ void QtTextBox::SetLocked(bool locked) {
   Expect(box.isReadOnly() == locked, "Locked");
 }
 
-void QtLabel::SetCaption(std::string_view caption) { SetTextChecked(caption, "Caption"); }
+void QtLabel::SetCaption(std::string_view caption) {
+  SetTextChecked(caption, "Caption");
+  // The box this label names is renamed with it; a screen reader that keeps names is told.
+  if (QWidget* const box = Checked().buddy()) {
+    QAccessibleEvent renamed(box, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&renamed);
+  }
+}
 
 void QtOptionButton::SetCaption(std::string_view caption) { SetTextChecked(caption, "Caption"); }
 

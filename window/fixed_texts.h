@@ -25,6 +25,9 @@ inline constexpr std::string_view kHelpText =
     "рандеман - годна продукция, произведена продукция;\r\n"
     "практически добив - получен добив, теоретичен добив.\r\n";
 
+// The help box's name for a listener: what the text it holds is about.
+inline constexpr std::string_view kHelpTextName = "Задачата и използваните термини";
+
 // The quotation the hidden box holds.
 inline constexpr std::string_view kQuotation =
     "Неприятното в това да си първият, направил нещо по \r\n"

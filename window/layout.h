@@ -46,6 +46,8 @@ struct ControlLayout {
   int maxLength = 0;  // in characters (code points); 0: no limit
   // The label whose caption names a box for assistive technology.
   std::optional<ControlName> labelledBy;
+  // What assistive technology calls a control that no label names; empty for none.
+  std::string_view accessibleName;
 };
 
 struct FontLayout {

@@ -6,14 +6,21 @@
 #include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
 #include <QtTest>
+#include <functional>
+#include <map>
 #include <memory>
+#include <utility>
 
+#include "app/accessibility.h"
+#include "app/standard_texts.h"
 #include "app/window_style.h"
 
 namespace {
@@ -28,7 +35,11 @@ class FormWindowTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { app::InstallWindowStyle(); }
+  void initTestCase() {
+    app::InstallWindowStyle();
+    app::InstallAccessibleInterfaces();
+    app::UseBulgarianStandardTexts();
+  }
   void init();
   void cleanup();
 
@@ -44,16 +55,26 @@ class FormWindowTest : public QObject {
   void inputBoxesKeepWholeCharacters_data();
   void inputBoxesKeepWholeCharacters();
   void typingIntoTheResultBoxDoesNothing();
+  void nothingFromOutsideWritesTheResultBox_data();
+  void nothingFromOutsideWritesTheResultBox();
+  void theResultCanBeSelectedAndCopied();
+  void assistiveTechnologyWritesOnlyTheInputBoxes_data();
+  void assistiveTechnologyWritesOnlyTheInputBoxes();
+  void assistiveTechnologyFindsEachCharacter();
+  void windowIsAFrameNamedByItsCaption();
   void selectingAModeRelabelsAndKeepsTheNumbers_data();
   void selectingAModeRelabelsAndKeepsTheNumbers();
   void clearDeselectsAndEmptiesEverything();
   void accessibleNamesFollowTheLabels();
   void overflowIsReportedAndTheWindowGoesOn();
   void bulgarianUsersSeeADecimalComma();
+  void qtTextsAreBulgarianAndTheWindowReadsLeftToRight();
   void controlsStandWhereLaidOut_data();
   void controlsStandWhereLaidOut();
   void coloursAreDrawnAsDesigned_data();
   void coloursAreDrawnAsDesigned();
+  void focusMarkShowsOnTheFocusedButtonOnly_data();
+  void focusMarkShowsOnTheFocusedButtonOnly();
   void everyControlUsesTimesNewRoman12();
   void helpTextHasThirteenLinesEndingInCrLf();
   void windowHasAFixedSizeAndOnlyACloseButton();
@@ -85,6 +106,9 @@ class FormWindowTest : public QObject {
   static QString VisibleText(QLineEdit& box) {
     box.grab();
     return box.text().mid(box.cursorPositionAt(QPoint(0, box.height() / 2)));
+  }
+  QAccessibleInterface* Accessible(const QString& control) const {
+    return QAccessible::queryAccessibleInterface(Control(control));
   }
   QStringList Labels() const {
     return {Control<QLabel>("Label2(0)")->text(), Control<QLabel>("Label2(1)")->text(),
@@ -303,6 +327,129 @@ void FormWindowTest::typingIntoTheResultBoxDoesNothing() {
   QCOMPARE(Control("Text2(2)")->focusPolicy(), Qt::StrongFocus);
 }
 
+void FormWindowTest::nothingFromOutsideWritesTheResultBox_data() {
+  QTest::addColumn<QString>("write");
+  for (const char* write : {"typed", "pasted with Ctrl+V", "pasted with Shift+Insert", "cut",
+                            "deleted", "erased with Backspace", "undone", "dropped",
+                            "composed by an input method", "set by assistive technology"}) {
+    QTest::newRow(write) << write;
+  }
+}
+
+void FormWindowTest::nothingFromOutsideWritesTheResultBox() {
+  QFETCH(QString, write);
+  const std::map<QString, std::function<void(QLineEdit&)>> writes = {
+      {"typed", [](QLineEdit& box) { QTest::keyClicks(&box, QStringLiteral("1")); }},
+      {"pasted with Ctrl+V",
+       [](QLineEdit& box) { QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier); }},
+      {"pasted with Shift+Insert",
+       [](QLineEdit& box) { QTest::keyClick(&box, Qt::Key_Insert, Qt::ShiftModifier); }},
+      {"cut", [](QLineEdit& box) { QTest::keyClick(&box, Qt::Key_X, Qt::ControlModifier); }},
+      {"deleted", [](QLineEdit& box) { QTest::keyClick(&box, Qt::Key_Delete); }},
+      {"erased with Backspace", [](QLineEdit& box) { QTest::keyClick(&box, Qt::Key_Backspace); }},
+      {"undone", [](QLineEdit& box) { QTest::keyClick(&box, Qt::Key_Z, Qt::ControlModifier); }},
+      {"dropped",
+       [](QLineEdit& box) {
+         QMimeData data;
+         data.setText(QStringLiteral("999"));
+         const QPoint centre = box.rect().center();
+         QDragEnterEvent enter(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+         QApplication::sendEvent(&box, &enter);
+         QDropEvent drop(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+         QApplication::sendEvent(&box, &drop);
+       }},
+      {"composed by an input method",
+       [](QLineEdit& box) {
+         QInputMethodEvent compose;
+         compose.setCommitString(QStringLiteral("999"));
+         QApplication::sendEvent(&box, &compose);
+       }},
+      {"set by assistive technology",
+       [](QLineEdit& box) {
+         QAccessible::queryAccessibleInterface(&box)->setText(QAccessible::Value,
+                                                              QStringLiteral("999"));
+       }},
+  };
+  Calculate("45", "60");
+  QApplication::clipboard()->setText(QStringLiteral("999"));
+  auto* result = Control<QLineEdit>("Text2(2)");
+  result->setFocus();
+  result->selectAll();
+  writes.at(write)(*result);
+  QCOMPARE(result->text(), QStringLiteral("75%"));
+}
+
+void FormWindowTest::theResultCanBeSelectedAndCopied() {
+  Calculate("1", "3");
+  auto* result = Control<QLineEdit>("Text2(2)");
+  QApplication::clipboard()->clear();
+  result->setFocus();
+  QTest::keyClick(result, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(result, Qt::Key_C, Qt::ControlModifier);
+  QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("33.33%"));
+  int start = -1;
+  int end = -1;
+  Accessible("Text2(2)")->textInterface()->selection(0, &start, &end);
+  QCOMPARE(std::pair(start, end), std::pair(0, 6));
+}
+
+void FormWindowTest::assistiveTechnologyWritesOnlyTheInputBoxes_data() {
+  QTest::addColumn<QString>("box");
+  QTest::addColumn<bool>("editable");
+  QTest::addColumn<QString>("after");
+  QTest::newRow("part, cut to five characters") << "Text2(0)" << true << "12345";
+  QTest::newRow("whole, cut to five characters") << "Text2(1)" << true << "12345";
+  QTest::newRow("result, locked") << "Text2(2)" << false << "75%";
+}
+
+void FormWindowTest::assistiveTechnologyWritesOnlyTheInputBoxes() {
+  QFETCH(QString, box);
+  QFETCH(bool, editable);
+  QFETCH(QString, after);
+  Calculate("45", "60");
+  QAccessibleInterface* accessible = Accessible(box);
+  QCOMPARE(accessible->state().editable, editable);
+  QCOMPARE(accessible->state().readOnly, !editable);
+  QCOMPARE(accessible->editableTextInterface() != nullptr, editable);
+  if (QAccessibleEditableTextInterface* edit = accessible->editableTextInterface()) {
+    edit->replaceText(0, accessible->textInterface()->characterCount(), "123456");
+  } else {
+    accessible->setText(QAccessible::Value, QStringLiteral("123456"));
+  }
+  QCOMPARE(Text(box), after);
+  QCOMPARE(accessible->text(QAccessible::Value), after);
+}
+
+// A screen reader's pointer and the text agree: the point in each character's box is
+// that character's offset, whatever the box's alignment and scrolling.
+void FormWindowTest::assistiveTechnologyFindsEachCharacter() {
+  Type("Text2(0)", "1e13");
+  Type("Text2(1)", "1");
+  Click("Command1(0)");
+  const QString result = Text("Text2(2)");
+  QAccessibleTextInterface* text = Accessible("Text2(2)")->textInterface();
+  QCOMPARE(text->characterCount(), result.size());
+  int previousRight = std::numeric_limits<int>::min();
+  for (int offset = 0; offset < result.size(); ++offset) {
+    const QRect character = text->characterRect(offset);
+    QVERIFY2(character.width() > 0, qPrintable(QString::number(offset)));
+    QVERIFY(character.left() >= previousRight);
+    previousRight = character.right();
+    QCOMPARE(text->offsetAtPoint(character.center() - QPoint(character.width() / 4, 0)), offset);
+  }
+  QVERIFY(text->characterRect(result.size()).isNull());
+}
+
+void FormWindowTest::windowIsAFrameNamedByItsCaption() {
+  QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form_.get());
+  QCOMPARE(window->role(), QAccessible::Window);
+  QCOMPARE(window->text(QAccessible::Name), QStringLiteral("www.veltaro.bg Велтаро"));
+  QVERIFY(!window->state().sizeable);
+  QCOMPARE(Accessible("Text1(0)")->text(QAccessible::Name),
+           QStringLiteral("Задачата и използваните термини"));
+  QVERIFY(Accessible("Text1(0)")->state().readOnly);
+}
+
 void FormWindowTest::selectingAModeRelabelsAndKeepsTheNumbers_data() {
   QTest::addColumn<bool>("byKeyboard");
   QTest::newRow("mouse") << false;
@@ -374,6 +521,24 @@ void FormWindowTest::bulgarianUsersSeeADecimalComma() {
   QCOMPARE(Text("Text2(2)"), QStringLiteral("33,33%"));
 }
 
+// Whatever the user's language: CTest runs this again under an Arabic locale, whose own
+// translation would mirror the window.
+void FormWindowTest::qtTextsAreBulgarianAndTheWindowReadsLeftToRight() {
+  const std::unique_ptr<QMenu> menu(Control<QLineEdit>("Text2(0)")->createStandardContextMenu());
+  QStringList actions;
+  for (const QAction* action : menu->actions()) {
+    if (!action->isSeparator()) actions << action->text().section('\t', 0, 0);
+  }
+  QCOMPARE(actions, QStringList({"&Отмяна", "По&втаряне", "&Изрязване", "&Копиране", "&Поставяне",
+                                 "Изтриване", "Избиране на всичко"}));
+  QMessageBox report(QMessageBox::Critical, QString(), QString(), QMessageBox::Ok);
+  QCOMPARE(report.button(QMessageBox::Ok)->text(), QStringLiteral("Добре"));
+  QCOMPARE(QApplication::layoutDirection(), Qt::LeftToRight);
+  for (const QWidget* widget : form_->findChildren<QWidget*>()) {
+    QVERIFY2(!widget->isRightToLeft(), qPrintable(widget->objectName()));
+  }
+}
+
 void FormWindowTest::controlsStandWhereLaidOut_data() {
   QTest::addColumn<QString>("control");
   QTest::addColumn<QRect>("pixels");
@@ -425,6 +590,62 @@ void FormWindowTest::coloursAreDrawnAsDesigned() {
       std::max({std::abs(drawn.red() - colour.red()), std::abs(drawn.green() - colour.green()),
                 std::abs(drawn.blue() - colour.blue())});
   QVERIFY2(distance <= tolerance, qPrintable(drawn.name() + " instead of " + colour.name()));
+}
+
+namespace {
+
+// WCAG's contrast ratio of two colours, 1 to 21.
+double Contrast(const QColor& a, const QColor& b) {
+  const auto luminance = [](const QColor& colour) {
+    const auto linear = [](double c) {
+      return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+           0.0722 * linear(colour.blueF());
+  };
+  const double first = luminance(a);
+  const double second = luminance(b);
+  return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+}  // namespace
+
+void FormWindowTest::focusMarkShowsOnTheFocusedButtonOnly_data() {
+  QTest::addColumn<QString>("focused");
+  QTest::addColumn<QString>("other");
+  QTest::newRow("Изчисли, on green") << "Command1(0)"
+                                     << "Command1(1)";
+  QTest::newRow("Изчисти, on red") << "Command1(1)"
+                                   << "Command1(0)";
+}
+
+// What focusing a button changes: a mark inside its face, drawn in a colour that stands
+// out from the face (3:1, as for any control's outline), and nothing else, on either button.
+void FormWindowTest::focusMarkShowsOnTheFocusedButtonOnly() {
+  QFETCH(QString, focused);
+  QFETCH(QString, other);
+  auto* button = Control<QPushButton>(focused);
+  const QImage before = button->grab().toImage();
+  const QImage otherBefore = Control(other)->grab().toImage();
+  button->setFocus(Qt::TabFocusReason);
+  QTRY_VERIFY(button->hasFocus());
+  const QImage after = button->grab().toImage();
+  QCOMPARE(Control(other)->grab().toImage(), otherBefore);
+  const QColor face = button->palette().button().color();
+  const QRect inside = button->rect().adjusted(2, 2, -2, -2);  // within the bevel
+  int marked = 0;
+  for (int y = 0; y < after.height(); ++y) {
+    for (int x = 0; x < after.width(); ++x) {
+      if (after.pixel(x, y) == before.pixel(x, y)) continue;
+      ++marked;
+      QVERIFY2(inside.contains(x, y), qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+      QVERIFY(Contrast(after.pixelColor(x, y), face) >= 3);
+    }
+  }
+  // Along the caption, not a stray pixel: a dotted line above and one below it alone
+  // come to about the button's width.
+  QVERIFY2(marked >= button->width() - 16, qPrintable(QString::number(marked)));
+  QCOMPARE(after.pixelColor(8, 12), face);
 }
 
 void FormWindowTest::everyControlUsesTimesNewRoman12() {

@@ -2,7 +2,8 @@
 # Builds the Debian package, has lintian judge it, unpacks it into a temporary folder and
 # checks that every file stands where the desktop and man look for it, that the version
 # and release date read the same in every file that states them, that it depends on the
-# Qt runtime and the font, and that the packaged program starts and shows its window.
+# Qt runtime, the font and Qt's Bulgarian texts, that it recommends the Wayland plugin,
+# and that the packaged program starts and shows its window.
 set -euo pipefail
 build=$1
 app_id=$2
@@ -46,10 +47,13 @@ for file in usr/share/man/man1/veltaro.1.gz usr/share/doc/veltaro/changelog.gz; 
 done
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for dependency in libqt6widgets6 libqt6gui6 fonts-liberation2 qt6-qpa-plugins; do
+for dependency in libqt6widgets6 libqt6gui6 fonts-liberation2 qt6-qpa-plugins \
+  qt6-translations-l10n; do
   grep -q "$dependency" <<<"$depends" || fail "Depends lacks $dependency: $depends"
   passed=$((passed + 1))
 done
+
+[ "$(dpkg-deb -f "$deb" Recommends)" = qt6-wayland ] || fail "does not recommend qt6-wayland"
 
 # Each file that states the version, the release date or the licence states the same.
 version=$(dpkg-deb -f "$deb" Version)
@@ -77,4 +81,4 @@ EOT
 x_session_start "$root/usr/bin/veltaro"
 await_window 'Велтаро$' >/dev/null
 echo "package $(basename "$deb"): $(du -k "$deb" | cut -f1) KiB; depends: $depends"
-echo "debian package: $((passed + 2)) passed, 0 failed"
+echo "debian package: $((passed + 3)) passed, 0 failed"

@@ -1,0 +1,82 @@
+#include "app/platform_start.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QMessageLogContext>
+#include <QString>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace app {
+namespace {
+
+struct HeldMessage {
+  QtMsgType type;
+  QByteArray category;
+  QString text;
+};
+
+// Filled only while the application object is made, long after static initialisation.
+QList<HeldMessage> held;
+
+std::string Environment(const char* name) {
+  const char* value = std::getenv(name);
+  return value != nullptr ? value : "";
+}
+
+// What went wrong with each platform Qt was told to try, from the environment Qt reads;
+// X11 when it was told nothing.
+std::string WhatFailed() {
+  std::string platforms = Environment("QT_QPA_PLATFORM");
+  if (platforms.empty()) platforms = "xcb";
+  std::string failed;
+  std::size_t start = 0;
+  while (start <= platforms.size()) {
+    const std::size_t end = std::min(platforms.find(';', start), platforms.size());
+    const std::string platform = platforms.substr(start, end - start);
+    start = end + 1;
+    std::string what;
+    if (platform.starts_with("wayland")) {
+      const std::string display = Environment("WAYLAND_DISPLAY");
+      what = "дисплеят на Wayland „" + (display.empty() ? "wayland-0" : display) + "“ не отговаря";
+    } else if (platform.starts_with("xcb")) {
+      const std::string display = Environment("DISPLAY");
+      what = display.empty() ? "не е зададен дисплей на X11 (DISPLAY е празна)"
+                             : "дисплеят на X11 „" + display + "“ не отговаря";
+    } else {
+      what = "платформата „" + platform + "“ не тръгна";
+    }
+    failed += (failed.empty() ? "" : "; ") + what;
+  }
+  return failed;
+}
+
+void HoldOrEnd(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+  if (type != QtFatalMsg) {
+    held.append({type, context.category, text});
+    return;
+  }
+  // Qt's fatal message at start-up means no windowing platform could start.
+  std::fprintf(stderr, "Велтаро се нуждае от графичен работен плот: %s.\n", WhatFailed().c_str());
+  std::fflush(stderr);
+  std::_Exit(EXIT_FAILURE);
+}
+
+}  // namespace
+
+PlatformStart::PlatformStart() : previous_(qInstallMessageHandler(HoldOrEnd)) {}
+
+void PlatformStart::Release() {
+  if (released_) return;
+  released_ = true;
+  qInstallMessageHandler(previous_);
+  for (const HeldMessage& message : held) {
+    const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
+    qt_message_output(message.type, context, message.text);
+  }
+  held.clear();
+}
+
+}  // namespace app

@@ -1,0 +1,202 @@
+#!/usr/bin/python3
+"""Reads the running program through AT-SPI as a screen reader does, with a running event
+loop (so that names and states are kept and updated from the program's events), and
+works it through accessibility calls alone. Prints one line per failed check and a
+closing count; exits non-zero on any failure."""
+
+import subprocess
+import sys
+
+import pyatspi
+from gi.repository import GLib
+
+CAPTION = "www.veltaro.bg Велтаро"
+HELP_NAME = "Задачата и използваните термини"
+EFFICIENCY = ["изходяща енергия", "подадена енергия", "КПД %"]
+GOOD_PRODUCT = ["годна продукция", "произведена продукция", "рандеман %"]
+
+passed = 0
+failed = 0
+
+
+def check(what, got, expected):
+    global passed, failed
+    if got == expected:
+        passed += 1
+    else:
+        failed += 1
+        print(f"FAIL: {what}: {got!r}, expected {expected!r}")
+
+
+def states(accessible):
+    state = accessible.getState()
+    return (state.contains(pyatspi.STATE_READ_ONLY), state.contains(pyatspi.STATE_EDITABLE))
+
+
+def text_of(box):
+    return box.queryText().getText(0, -1)
+
+
+def act(accessible, name):
+    action = accessible.queryAction()
+    names = [action.getName(i) for i in range(action.nActions)]
+    action.doAction(names.index(name))
+
+
+def children(accessible, role):
+    return [child for child in accessible if child is not None and child.getRole() == role]
+
+
+def application():
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.name == "Veltaro":
+            return app
+    return None
+
+
+focused = []
+
+
+def until(condition, ms=10000):
+    """Lets the event loop run until the condition holds, for at most so many ms."""
+    for _ in range(ms // 50):
+        if condition():
+            return
+        yield 50
+
+
+def on_focus(event):
+    if event.detail1 == 1:
+        focused.append((event.source.getRole(), event.source.name))
+
+
+def steps():
+    """The test, one step at a time; each yield lets the event loop run for so many ms."""
+    yield from until(lambda: application() is not None and application().childCount > 0)
+    app = application()
+    if app is None:
+        raise RuntimeError("no application named Veltaro on the accessibility bus")
+    frames = [child for child in app if child is not None]
+    check("the application's windows", [f.getRole() for f in frames], [pyatspi.ROLE_FRAME])
+    window = frames[0]
+    check("the window's name", window.name, CAPTION)
+
+    texts = children(window, pyatspi.ROLE_TEXT)
+    help_box = texts[0]
+    boxes = [t for t in texts if not t.getState().contains(pyatspi.STATE_MULTI_LINE)]
+    labels = children(window, pyatspi.ROLE_LABEL)[1:]
+    part, whole, result = boxes
+    calculate, clear = children(window, pyatspi.ROLE_PUSH_BUTTON)
+    options = children(children(window, pyatspi.ROLE_FILLER)[0], pyatspi.ROLE_RADIO_BUTTON)
+
+    check("the help box's name", help_box.name, HELP_NAME)
+    check("the help box is read-only, not editable", states(help_box), (True, False))
+    check("the boxes' names at start", [b.name for b in boxes], EFFICIENCY)
+    for box, label in zip(boxes, labels):
+        relations = {r.getRelationType(): r.getTarget(0) for r in box.getRelationSet()}
+        labelled_by = relations.get(pyatspi.RELATION_LABELLED_BY)
+        check("the label of " + label.name, labelled_by and labelled_by.name, label.name)
+    check("the input boxes are editable", [states(part), states(whole)], [(False, True)] * 2)
+    check("the result box is read-only, not editable", states(result), (True, False))
+    # Left to right under every locale: each label stands left of its box.
+    for box, label in zip(boxes, labels):
+        label_x = label.queryComponent().getExtents(pyatspi.WINDOW_COORDS).x
+        box_x = box.queryComponent().getExtents(pyatspi.WINDOW_COORDS).x
+        check("left of its box: " + label.name, label_x < box_x, True)
+
+    # A screen reader types into the input boxes and presses the buttons.
+    part.queryEditableText().setTextContents("45")
+    whole.queryEditableText().setTextContents("601234")
+    yield from until(lambda: text_of(whole) == "60123")
+    check("the whole box keeps five characters", text_of(whole), "60123")
+    whole.queryEditableText().setTextContents("60")
+    act(calculate, "Press")
+    yield from until(lambda: text_of(result) == "75%")
+    check("the result after Изчисли", text_of(result), "75%")
+
+    # Every way of writing the result box from outside, even those it does not offer.
+    for name, write in [
+        ("set text", lambda: result.set_text_contents("0%")),
+        ("insert", lambda: result.insert_text(0, "1", 1)),
+        ("delete", lambda: result.delete_text(0, 2)),
+        ("cut", lambda: result.cut_text(0, 2)),
+        ("paste", lambda: result.paste_text(0)),
+    ]:
+        try:
+            write()
+        except GLib.Error:
+            pass  # refused outright is as good as ignored
+        yield 200
+        check("the result box after " + name, text_of(result), "75%")
+    result.queryText().setSelection(0, 0, 2)
+    yield 100
+    check("the result can be selected", result.queryText().getSelection(0), (0, 2))
+
+    # Selecting a mode renames the boxes; what a reader says as the focus enters each box.
+    act(options[1], "Toggle")
+    yield from until(lambda: boxes[2].name == GOOD_PRODUCT[2])
+    check("the boxes' names after рандеман", [b.name for b in boxes], GOOD_PRODUCT)
+    focused.clear()
+    part.queryComponent().grabFocus()
+    yield from until(lambda: len(focused) == 1)
+    for count in (2, 3):
+        subprocess.run(["xdotool", "key", "Tab"], check=True)
+        yield from until(lambda: len(focused) == count)
+    expected = [(pyatspi.ROLE_TEXT, name) for name in GOOD_PRODUCT]
+    check("announced as the focus enters each box", focused, expected)
+    check("the numbers stay", [text_of(part), text_of(result)], ["45", "75%"])
+
+    act(clear, "Press")
+    yield from until(lambda: text_of(result) == "" and boxes[2].name == EFFICIENCY[2])
+    check("the boxes after Изчисти", [text_of(b) for b in boxes], ["", "", ""])
+    check("the boxes' names after Изчисти", [b.name for b in boxes], EFFICIENCY)
+    check("no mode after Изчисти",
+          [o.getState().contains(pyatspi.STATE_CHECKED) for o in options], [False] * 3)
+
+    # The error report, in Bulgarian to its button.
+    part.queryEditableText().setTextContents("1e999")
+    whole.queryEditableText().setTextContents("1")
+    act(calculate, "Press")
+
+    def open_reports():
+        return [w for w in application() if w is not None and w.getRole() != pyatspi.ROLE_FRAME]
+
+    yield from until(lambda: len(open_reports()) > 0)
+    reports = open_reports()
+    check("one error report", len(reports), 1)
+    if reports:
+        buttons = pyatspi.findAllDescendants(reports[0], lambda a: a.getRole() == pyatspi.ROLE_PUSH_BUTTON)
+        check("the report's button", [b.name for b in buttons], ["Добре"])
+        if buttons:
+            act(buttons[0], "Press")
+            yield from until(lambda: len(list(application())) == 1)
+    check("the window goes on", [w.getRole() for w in application() if w is not None],
+          [pyatspi.ROLE_FRAME])
+
+
+def main():
+    pyatspi.Registry.registerEventListener(on_focus, "object:state-changed:focused")
+    # As a screen reader does, so that the program reports renamed controls.
+    pyatspi.Registry.registerEventListener(lambda event: None,
+                                           "object:property-change:accessible-name")
+    runner = steps()
+
+    def resume():
+        global failed
+        try:
+            GLib.timeout_add(next(runner), resume)
+        except StopIteration:
+            pyatspi.Registry.stop()
+        except Exception as error:  # a broken step ends the test instead of hanging it
+            failed += 1
+            print(f"FAIL: {error!r}")
+            pyatspi.Registry.stop()
+        return False
+
+    GLib.timeout_add(0, resume)
+    pyatspi.Registry.start()
+    print(f"accessibility: {passed} passed, {failed} failed")
+    sys.exit(1 if failed else 0)
+
+
+main()

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Starts the program where it cannot show its window: with no display named, with an X
+# display that no server answers on, and on Wayland with no compositor. Each time it must
+# say in one line that it needs a graphical desktop and which display it tried, print
+# nothing else, and end with exit status 1: no abort, no core dump.
+set -euo pipefail
+program=$1
+source "$(dirname "$0")/../../scripts/test-session.sh"
+out=$x_session_work/out
+err=$x_session_work/err
+
+# An X display number that no server holds: it has neither a socket nor a lock file.
+for number in $(seq 90 199); do
+  [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ] || break
+done
+
+passed=0
+says_it_cannot_start() {  # why, the display as the line must name it, environment...
+  local why=$1 display=$2 status=0
+  shift 2
+  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$@" "$program" >"$out" 2>"$err" ||
+    status=$?
+  [ "$status" -eq 1 ] || fail "$why: exit status $status, not 1: $(cat "$err")"
+  [ "$(wc -l <"$err")" -eq 1 ] || fail "$why: not one line: $(cat "$err")"
+  grep -q '^Велтаро се нуждае от графичен работен плот: ' "$err" ||
+    fail "$why: does not say it needs a graphical desktop: $(cat "$err")"
+  grep -qF "$display" "$err" || fail "$why: does not name $display: $(cat "$err")"
+  [ ! -s "$out" ] || fail "$why: printed $(cat "$out")"
+  passed=$((passed + 1))
+}
+says_it_cannot_start "no display" "DISPLAY е празна"
+says_it_cannot_start "a dead X display" "X11 „:$number“" DISPLAY=":$number"
+says_it_cannot_start "no compositor" "Wayland „veltaro-none“" \
+  QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=veltaro-none
+echo "no display: $passed passed, 0 failed"
