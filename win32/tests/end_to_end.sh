@@ -84,7 +84,8 @@ wrong_colours() {
     [ "$actual" = "$expected" ] || echo "$what at $x,$y is $actual, not $expected"
   done
 }
-await test -z "$(wrong_colours)" || fail "$(wrong_colours)"
+colours_right() { test -z "$(wrong_colours)"; }
+await colours_right || fail "$(wrong_colours)"
 passed=$((passed + ${#colours[@]}))
 
 calculate 45 60
