@@ -41,7 +41,8 @@ xdotool type --delay 20 60
 click 256 172
 click 404 125
 xdotool key ctrl+a ctrl+c
-await test "$(xclip -o -selection clipboard 2>/dev/null)" = "75%" ||
+result_copied() { test "$(xclip -o -selection clipboard 2>/dev/null)" = "75%"; }
+await result_copied ||
   fail "result read back as '$(xclip -o -selection clipboard 2>/dev/null)', not 75%"
 
 "$close_window" "$window"
