@@ -1,7 +1,7 @@
 # Sourced by what runs Windows programs under Wine. The prefix is WINEPREFIX, which the
 # caller sets to a folder of its own inside the build tree, so that ~/.wine is never
-# touched; wine_session_start makes it afresh, wine_session_stop ends its Wine processes
-# and only those.
+# touched; wine_session_start makes it afresh, wine_session_stop ends its Wine processes,
+# and only those, and removes it: a prefix takes hundreds of megabytes.
 : "${WINEPREFIX:?set WINEPREFIX to a folder inside the build tree}"
 export WINEPREFIX
 export WINEDEBUG=${WINEDEBUG:--all}
@@ -21,4 +21,7 @@ wine_session_start() {
 
 wine_session_stop() {
   wineserver -k 2>/dev/null || true
+  # The server writes the prefix's registry as it ends.
+  wineserver -w 2>/dev/null || true
+  rm -rf "$WINEPREFIX"
 }
