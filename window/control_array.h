@@ -2,11 +2,10 @@
 
 #include <cstdint>
 #include <map>
-#include <string>
 #include <string_view>
-#include <utility>
 
 #include "window/control_error.h"
+#include "window/layout.h"
 
 namespace window {
 
@@ -18,10 +17,10 @@ class ControlArray {
 
   std::string_view Name() const { return name_; }
 
-  // The element is made from its name, its index and what the binding gives for it.
-  template <typename... Binding>
-  void Add(std::int16_t index, Binding&&... binding) {
-    elements_.try_emplace(index, name_, index, std::forward<Binding>(binding)...);
+  // The element is made from its layout and the toolkit's control.
+  template <typename Handle>
+  void Add(const ControlLayout& layout, Handle handle) {
+    elements_.try_emplace(layout.index, layout, handle);
   }
 
   Control& Item(std::int16_t index) {
@@ -31,7 +30,7 @@ class ControlArray {
   }
 
  private:
-  std::string name_;
+  std::string_view name_;
   std::map<std::int16_t, Control> elements_;
 };
 

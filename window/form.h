@@ -6,7 +6,21 @@
 
 #include "calc/number_text.h"
 
+// The window's controls, as the logic names them:
+//   Text2(0), Text2(1), Text2(2)  the part, the whole and the result (locked) boxes
+//   Label2(0..2)                  the labels that name those boxes, reworded by the mode
+//   Option1(0..2)                 the modes: efficiency, good product, practical yield
+//   Command1(0), Command1(1)      calculate and clear
+// The help text Text1(0), the hidden quotation Text1(1), the title Label1(0) and the
+// frame Frame1 around the modes are laid out and never touched by the logic.
+
 namespace window {
+
+// The names of the control arrays, as the layout and the error reports write them.
+inline constexpr std::string_view kText2 = "Text2";
+inline constexpr std::string_view kLabel2 = "Label2";
+inline constexpr std::string_view kOption1 = "Option1";
+inline constexpr std::string_view kCommand1 = "Command1";
 
 // The controls as the window's logic reaches them, through the forms runtime. Every
 // operation, the lookup of an element included, may fail and then throws

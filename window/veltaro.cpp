@@ -42,6 +42,14 @@ void Veltaro::Command1_Click(std::int16_t Index) {
   }
 }
 
+void Veltaro::Click(const ControlLayout& control) {
+  if (control.name == kCommand1) {
+    Command1_Click(control.index);
+  } else if (control.name == kOption1) {
+    Option1_Click(control.index);
+  }
+}
+
 // The labels go back to the first mode's words although no mode is selected.
 void Veltaro::ResetForm() {
   for (std::int16_t i = 0; i < kModes; ++i) {

@@ -4,6 +4,7 @@
 
 #include "calc/mode_table.h"
 #include "window/form.h"
+#include "window/layout.h"
 
 namespace window {
 
@@ -16,6 +17,10 @@ class Veltaro {
   void Form_Load();
   void Option1_Click(std::int16_t Index);
   void Command1_Click(std::int16_t Index);
+
+  // The user pressed a command button or made an option button the selected one: the
+  // handler of the control's array, with its index. Other controls raise no Click.
+  void Click(const ControlLayout& control);
 
  private:
   void ResetForm();

@@ -9,6 +9,8 @@
 
 #include "calc/runtime_error.h"
 #include "fake_form.h"
+#include "window/control_error.h"
+#include "window/layout.h"
 
 namespace {
 
@@ -32,7 +34,7 @@ int ErrorNumberOf(auto call) {
 
 class LoadedWindow : public ::testing::Test {
  protected:
-  void SetUp() override { window.Form_Load(); }
+  void SetUp() override { logic.Form_Load(); }
 
   // What the user types reaches the box directly, not through the logic.
   void Type(const std::string& part, const std::string& whole) {
@@ -41,7 +43,7 @@ class LoadedWindow : public ::testing::Test {
   }
 
   FakeForm form;
-  window::Veltaro window{form};
+  window::Veltaro logic{form};
 };
 
 TEST_F(LoadedWindow, OpensWithNoModeTheFirstModesLabelsAndEmptyBoxes) {
@@ -67,10 +69,10 @@ TEST_F(LoadedWindow, SelectingAModeRelabelsTheBoxesAndKeepsTheirTexts) {
       {3, {"", "", ""}},  // the table's unused mode
   };
   Type("45", "60");
-  window.Command1_Click(0);
+  logic.Command1_Click(0);
   for (const auto& c : cases) {
     SCOPED_TRACE(c.mode);
-    window.Option1_Click(c.mode);
+    logic.Option1_Click(c.mode);
     EXPECT_EQ(Labels(form), c.labels);
     EXPECT_EQ(form.text2[0].text, "45");
     EXPECT_EQ(form.text2[1].text, "60");
@@ -80,17 +82,17 @@ TEST_F(LoadedWindow, SelectingAModeRelabelsTheBoxesAndKeepsTheirTexts) {
 
 TEST_F(LoadedWindow, CalculatesWithNoModeSelected) {
   Type("45", "60");
-  window.Command1_Click(0);
+  logic.Command1_Click(0);
   EXPECT_EQ(form.text2[2].text, "75%");
 }
 
 TEST_F(LoadedWindow, NoResultLeavesTheEarlierResult) {
   Type("45", "60");
-  window.Command1_Click(0);
+  logic.Command1_Click(0);
   for (const char* whole : {"0", "", "0.99", "-10", "abc"}) {
     SCOPED_TRACE(whole);
     Type("5", whole);
-    window.Command1_Click(0);
+    logic.Command1_Click(0);
     EXPECT_EQ(form.text2[2].text, "75%");
   }
 }
@@ -98,20 +100,20 @@ TEST_F(LoadedWindow, NoResultLeavesTheEarlierResult) {
 TEST_F(LoadedWindow, TheUsersSeparatorIsReadAtEachCalculation) {
   Type("1", "3");
   form.numberFormat.decimalSeparator = ",";
-  window.Command1_Click(0);
+  logic.Command1_Click(0);
   EXPECT_EQ(form.text2[2].text, "33,33%");
   form.numberFormat.decimalSeparator = ".";
-  window.Command1_Click(0);
+  logic.Command1_Click(0);
   EXPECT_EQ(form.text2[2].text, "33.33%");
 }
 
 TEST_F(LoadedWindow, ClearAfterAModeReturnsToTheOpeningState) {
   const std::string opening = form.Snapshot();
-  window.Option1_Click(2);
+  logic.Option1_Click(2);
   form.option1[2].value = true;  // the user's selection
   Type("45", "60");
-  window.Command1_Click(0);
-  window.Command1_Click(1);
+  logic.Command1_Click(0);
+  logic.Command1_Click(1);
   EXPECT_EQ(form.Snapshot(), opening);
 }
 
@@ -120,7 +122,7 @@ TEST_F(LoadedWindow, OtherButtonIndicesDoNothing) {
   const std::string before = form.Snapshot();
   form.log.clear();
   const std::int16_t others[] = {2, -1, INT16_MAX};
-  for (std::int16_t index : others) window.Command1_Click(index);
+  for (std::int16_t index : others) logic.Command1_Click(index);
   EXPECT_EQ(form.Snapshot(), before);
   EXPECT_TRUE(form.log.empty());
 }
@@ -131,21 +133,53 @@ TEST_F(LoadedWindow, OverflowLeavesEveryControlAsItWas) {
     const char* whole;
   } cases[] = {{"1e999", "5"}, {"5", "1e999"}, {"2e307", "1"}, {"&H1FFFFFFFF", "1"}};
   Type("45", "60");
-  window.Command1_Click(0);
-  window.Option1_Click(1);
+  logic.Command1_Click(0);
+  logic.Option1_Click(1);
   for (const auto& c : cases) {
     SCOPED_TRACE(c.part);
     Type(c.part, c.whole);
     const std::string before = form.Snapshot();
-    EXPECT_EQ(ErrorNumberOf([&] { window.Command1_Click(0); }), 6);
+    EXPECT_EQ(ErrorNumberOf([&] { logic.Command1_Click(0); }), 6);
     EXPECT_EQ(form.Snapshot(), before);
   }
 }
 
 TEST_F(LoadedWindow, AModeOutsideTheTableIsSubscriptOutOfRange) {
   const Words before = Labels(form);
-  EXPECT_EQ(ErrorNumberOf([&] { window.Option1_Click(4); }), 9);
+  EXPECT_EQ(ErrorNumberOf([&] { logic.Option1_Click(4); }), 9);
   EXPECT_EQ(Labels(form), before);
+}
+
+// What a click on each control of the layout does: only the command buttons and the option
+// buttons have handlers, each called with the control's index.
+TEST_F(LoadedWindow, AClickReachesTheHandlerOfTheControlsArray) {
+  const struct {
+    const char* control;
+    const char* part;  // typed before the click
+    Words labels;
+    const char* result;
+  } cases[] = {
+      {"Command1(0)", "45", kEfficiencyLabels, "75%"},
+      {"Option1(1)", "45", {"годна продукция", "произведена продукция", "рандеман %"}, "75%"},
+      {"Text2(0)", "30", {"годна продукция", "произведена продукция", "рандеман %"}, "75%"},
+      {"Label2(0)", "30", {"годна продукция", "произведена продукция", "рандеман %"}, "75%"},
+      {"Frame1", "30", {"годна продукция", "произведена продукция", "рандеман %"}, "75%"},
+      {"Option1(2)", "30", {"получен добив", "теоретичен добив", "добив %"}, "75%"},
+      {"Command1(0)", "30", {"получен добив", "теоретичен добив", "добив %"}, "50%"},
+      {"Command1(1)", "30", kEfficiencyLabels, ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.control);
+    const window::ControlLayout* clicked = nullptr;
+    for (const window::ControlLayout& control : window::MainWindowControls()) {
+      if (window::ControlNameOf(control) == c.control) clicked = &control;
+    }
+    ASSERT_NE(clicked, nullptr);
+    Type(c.part, "60");
+    logic.Click(*clicked);
+    EXPECT_EQ(Labels(form), c.labels);
+    EXPECT_EQ(form.text2[2].text, c.result);
+  }
 }
 
 // Runs a handler once to learn its operations, then fails each one in turn: the handler
@@ -155,21 +189,21 @@ void ExpectEveryFailureStopsTheHandler(Prepare prepare, Handler handler) {
   std::vector<std::string> operations;
   {
     FakeForm form;
-    window::Veltaro window(form);
-    prepare(form, window);
+    window::Veltaro logic(form);
+    prepare(form, logic);
     form.log.clear();
-    handler(window);
+    handler(logic);
     operations = form.log;
   }
   ASSERT_FALSE(operations.empty());
   for (std::size_t failing = 1; failing <= operations.size(); ++failing) {
     SCOPED_TRACE(operations[failing - 1]);
     FakeForm form;
-    window::Veltaro window(form);
-    prepare(form, window);
+    window::Veltaro logic(form);
+    prepare(form, logic);
     form.log.clear();
     form.FailAt(static_cast<int>(failing));
-    EXPECT_EQ(ErrorNumberOf([&] { handler(window); }), 5);
+    EXPECT_EQ(ErrorNumberOf([&] { handler(logic); }), 5);
     EXPECT_EQ(form.log, std::vector<std::string>(operations.begin(),
                                                  operations.begin() + static_cast<long>(failing)));
   }
@@ -177,35 +211,35 @@ void ExpectEveryFailureStopsTheHandler(Prepare prepare, Handler handler) {
 
 void Fresh(FakeForm&, window::Veltaro&) {}
 
-void LoadedWithTypedValues(FakeForm& form, window::Veltaro& window) {
-  window.Form_Load();
+void LoadedWithTypedValues(FakeForm& form, window::Veltaro& logic) {
+  logic.Form_Load();
   form.text2[0].text = "45";
   form.text2[1].text = "60";
 }
 
 TEST(FailingControl, StopsTheLoad) {
-  ExpectEveryFailureStopsTheHandler(Fresh, [](window::Veltaro& window) { window.Form_Load(); });
+  ExpectEveryFailureStopsTheHandler(Fresh, [](window::Veltaro& logic) { logic.Form_Load(); });
 }
 
 TEST(FailingControl, StopsTheCalculation) {
   ExpectEveryFailureStopsTheHandler(LoadedWithTypedValues,
-                                    [](window::Veltaro& window) { window.Command1_Click(0); });
+                                    [](window::Veltaro& logic) { logic.Command1_Click(0); });
 }
 
 TEST(FailingControl, StopsTheClear) {
   ExpectEveryFailureStopsTheHandler(LoadedWithTypedValues,
-                                    [](window::Veltaro& window) { window.Command1_Click(1); });
+                                    [](window::Veltaro& logic) { logic.Command1_Click(1); });
 }
 
 TEST(FailingControl, StopsTheRelabelling) {
   ExpectEveryFailureStopsTheHandler(LoadedWithTypedValues,
-                                    [](window::Veltaro& window) { window.Option1_Click(1); });
+                                    [](window::Veltaro& logic) { logic.Option1_Click(1); });
 }
 
 TEST(FailingControl, TheLoadWritesInItsOrder) {
   FakeForm form;
-  window::Veltaro window(form);
-  window.Form_Load();
+  window::Veltaro logic(form);
+  logic.Form_Load();
   // Captions and values first, then labels, then boxes; the result box is locked last.
   const std::vector<std::string> writes = [&] {
     std::vector<std::string> w;
