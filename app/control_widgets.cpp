@@ -42,12 +42,12 @@ class CharacterLimit final : public QValidator {
   State validate(QString& text, int& cursor) const override {
     // No more UTF-16 units than the limit: no more characters either.
     if (static_cast<std::size_t>(text.size()) <= limit_) return Acceptable;
-    const QByteArray utf8 = text.toUtf8();
+    const QStringView units(text);
     const window::BoxText kept =
-        window::CutToFit({utf8.constData(), static_cast<std::size_t>(utf8.size())},
-                         static_cast<std::size_t>(text.left(cursor).toUtf8().size()), limit_);
-    text = QString::fromStdString(kept.text);
-    cursor = static_cast<int>(QString::fromStdString(kept.text.substr(0, kept.cursor)).size());
+        window::CutToFit({units.utf16(), static_cast<std::size_t>(units.size())},
+                         static_cast<std::size_t>(cursor), limit_);
+    text = QString::fromUtf16(kept.text.data(), static_cast<qsizetype>(kept.text.size()));
+    cursor = static_cast<int>(kept.cursor);
     return Acceptable;
   }
 

@@ -5,25 +5,20 @@
 #include <QPixmap>
 
 #include "app/control_widgets.h"
-#include "window/control_error.h"
 
 namespace app {
+
 template <typename Widget>
-Widget& QtControl<Widget>::Checked() const {
-  if (widget_.isNull()) throw window::NoSuchControl(name_, index_);
+Widget& QtControl<Widget>::Existing() const {
+  if (widget_.isNull()) Missing();
   return *widget_;
 }
 
-template <typename Widget>
-void QtControl<Widget>::Expect(bool taken, std::string_view property) const {
-  if (!taken) throw window::PropertyRejected(name_, index_, property);
-}
-
-std::string QtTextBox::Text() const { return Checked().text().toStdString(); }
+std::string QtTextBox::Text() const { return Existing().text().toStdString(); }
 
 template <typename Widget>
 void QtControl<Widget>::SetTextChecked(std::string_view text, std::string_view property) {
-  Widget& widget = Checked();
+  Widget& widget = Existing();
   const QString value = FromUtf8(text);
   widget.setText(value);
   // A box with a length limit, say, would cut a longer text short without a word.
@@ -36,14 +31,14 @@ void QtControl<Widget>::SetTextChecked(std::string_view text, std::string_view p
 // sees brings the offset within the new text first.
 void QtTextBox::SetText(std::string_view text) {
   SetTextChecked(text, "Text");
-  QLineEdit& box = Checked();
+  QLineEdit& box = Existing();
   box.setCursorPosition(0);
   QPixmap scratch(box.size());
   box.render(&scratch);
 }
 
 void QtTextBox::SetLocked(bool locked) {
-  QLineEdit& box = Checked();
+  QLineEdit& box = Existing();
   box.setReadOnly(locked);
   Expect(box.isReadOnly() == locked, "Locked");
 }
@@ -51,7 +46,7 @@ void QtTextBox::SetLocked(bool locked) {
 void QtLabel::SetCaption(std::string_view caption) {
   SetTextChecked(caption, "Caption");
   // The box this label names is renamed with it; a screen reader that keeps names is told.
-  if (QWidget* const box = Checked().buddy()) {
+  if (QWidget* const box = Existing().buddy()) {
     QAccessibleEvent renamed(box, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&renamed);
   }
@@ -60,7 +55,7 @@ void QtLabel::SetCaption(std::string_view caption) {
 void QtOptionButton::SetCaption(std::string_view caption) { SetTextChecked(caption, "Caption"); }
 
 void QtOptionButton::SetValue(bool value) {
-  QRadioButton& button = Checked();
+  QRadioButton& button = Existing();
   // An exclusive group refuses to leave no button selected, so it lets go for the moment.
   QButtonGroup* const group = button.group();
   const bool release = !value && group != nullptr && group->exclusive();

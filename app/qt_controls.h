@@ -4,11 +4,13 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QRadioButton>
-#include <cstdint>
+#include <QWidget>
 #include <string>
 #include <string_view>
 
+#include "window/control_element.h"
 #include "window/form.h"
+#include "window/layout.h"
 
 namespace app {
 
@@ -16,19 +18,17 @@ namespace app {
 // there and that it took what it was given, and throws calc::RuntimeError otherwise.
 
 template <typename Widget>
-class QtControl {
+class QtControl : protected window::ControlElement {
  public:
-  QtControl(std::string_view name, std::int16_t index, Widget* widget)
-      : name_(name), index_(index), widget_(widget) {}
+  QtControl(const window::ControlLayout& layout, QWidget* widget)
+      : ControlElement(layout), widget_(qobject_cast<Widget*>(widget)) {}
 
  protected:
-  Widget& Checked() const;
-  void Expect(bool taken, std::string_view property) const;
+  // The widget, while the window still has it.
+  Widget& Existing() const;
   void SetTextChecked(std::string_view text, std::string_view property);
 
  private:
-  std::string name_;
-  std::int16_t index_;
   QPointer<Widget> widget_;
 };
 
