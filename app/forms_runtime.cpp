@@ -32,9 +32,10 @@ int Run(int argc, char** argv) {
   QCoreApplication::setOrganizationName(QString::fromUtf8(identity::kOrganisation));
   QCoreApplication::setOrganizationDomain(QString::fromUtf8(identity::kOrganisationDomain));
   QGuiApplication::setDesktopFileName(QString::fromUtf8(identity::kDesktopFileName));
-  KeepToTheGivenSession();
+  GivenSession session;
   PlatformStart start;
   QApplication application(argc, argv);
+  session.LookedForRuntimeDirectory();
   start.Release();
   UseBulgarianStandardTexts();
   InstallWindowStyle();
