@@ -1,12 +1,12 @@
 #include "win32/character_limit.h"
 
-#include <algorithm>
 #include <optional>
 #include <string>
 #include <utility>
 
-#include "win32/utf16.h"
+#include "win32/text_conversion.h"
 #include "win32/window_text.h"
+#include "window/character_limit.h"
 
 namespace win32 {
 namespace {
@@ -41,8 +41,9 @@ void CharacterLimit::Paste(HWND box) const {
   // A box of one line takes the first line, as Windows' own paste does.
   const std::wstring_view firstLine =
       std::wstring_view(clipboard).substr(0, clipboard.find_first_of(L"\r\n"));
-  const std::wstring fitting(FittingBeginning(firstLine, Room(box)));
-  SendMessageW(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(fitting.c_str()));
+  const std::size_t fitting = window::FittingBeginning(ToChar16(firstLine), Room(box)).size();
+  const std::wstring inserted(firstLine.substr(0, fitting));
+  SendMessageW(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(inserted.c_str()));
 }
 
 std::size_t CharacterLimit::Room(HWND box) const {
@@ -50,13 +51,7 @@ std::size_t CharacterLimit::Room(HWND box) const {
   DWORD start = 0;
   DWORD end = 0;
   SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-  const std::wstring_view whole(text);
-  const std::size_t from = std::min<std::size_t>(start, whole.size());
-  const std::size_t to = std::clamp<std::size_t>(end, from, whole.size());
-  const std::size_t total = CharacterCount(whole);
-  const std::size_t replaced = std::min(CharacterCount(whole.substr(from, to - from)), total);
-  const std::size_t kept = total - replaced;
-  return kept < max_ ? max_ - kept : 0;
+  return window::Room(ToChar16(text), start, end, max_);
 }
 
 }  // namespace win32

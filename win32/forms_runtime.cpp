@@ -7,6 +7,21 @@
 #include "win32/form_window.h"
 
 namespace win32 {
+namespace {
+
+void CentreOnItsMonitor(HWND window) {
+  RECT frame{};
+  GetWindowRect(window, &frame);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor);
+  const RECT& work = monitor.rcWork;
+  const int left = work.left + (work.right - work.left - (frame.right - frame.left)) / 2;
+  const int top = work.top + (work.bottom - work.top - (frame.bottom - frame.top)) / 2;
+  SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace
 
 int Run(HINSTANCE instance, int showCommand) {
   std::unique_ptr<FormWindow> form;
@@ -17,10 +32,13 @@ int Run(HINSTANCE instance, int showCommand) {
     ReportError(form ? form->Handle() : nullptr, error, window::Consequence::kEnds);
     return EXIT_FAILURE;
   }
-  form->Show(showCommand);
+  CentreOnItsMonitor(form->Handle());
+  ShowWindow(form->Handle(), showCommand);
+  UpdateWindow(form->Handle());
   MSG message{};
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    if (form->PreTranslate(message)) continue;
+    // Tab, Shift+Tab and the arrow keys move through the controls as in any dialog.
+    if (IsDialogMessageW(form->Handle(), &message) != FALSE) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }

@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include "win32/utf16.h"
-
 namespace win32 {
 namespace {
 
@@ -14,7 +12,7 @@ constexpr wchar_t kReplacementCharacter = 0xFFFD;
 std::wstring WithoutLoneSurrogates(std::wstring_view text) {
   std::wstring sound(text);
   for (std::size_t at = 0; at < sound.size(); ++at) {
-    if (PairAt(sound, at)) {
+    if (at + 1 < sound.size() && IS_SURROGATE_PAIR(sound[at], sound[at + 1])) {
       ++at;
     } else if (IS_HIGH_SURROGATE(sound[at]) || IS_LOW_SURROGATE(sound[at])) {
       sound[at] = kReplacementCharacter;
@@ -44,5 +42,7 @@ std::string ToUtf8(std::wstring_view text) {
   WideCharToMultiByte(CP_UTF8, 0, sound.data(), size, utf8.data(), length, nullptr, nullptr);
   return utf8;
 }
+
+std::u16string ToChar16(std::wstring_view text) { return {text.begin(), text.end()}; }
 
 }  // namespace win32

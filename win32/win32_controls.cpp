@@ -3,9 +3,8 @@
 #include <optional>
 
 #include "win32/text_conversion.h"
-#include "win32/utf16.h"
 #include "win32/window_text.h"
-#include "window/control_error.h"
+#include "window/character_limit.h"
 
 namespace win32 {
 namespace {
@@ -26,22 +25,18 @@ void KeepGroupReachable(HWND button) {
 
 }  // namespace
 
-HWND Win32Control::Checked() const {
-  if (IsWindow(handle_) == FALSE) throw window::NoSuchControl(name_, index_);
+HWND Win32Control::Existing() const {
+  if (IsWindow(handle_) == FALSE) Missing();
   return handle_;
-}
-
-void Win32Control::Expect(bool taken, std::string_view property) const {
-  if (!taken) throw window::PropertyRejected(name_, index_, property);
 }
 
 void Win32Control::SetTextChecked(std::wstring_view text, std::string_view property) {
   const std::wstring terminated(text);
-  Expect(SetWindowTextW(Checked(), terminated.c_str()) != FALSE, property);
+  Expect(SetWindowTextW(Existing(), terminated.c_str()) != FALSE, property);
 }
 
 std::string Win32TextBox::Text() const {
-  const std::optional<std::wstring> text = WindowText(Checked());
+  const std::optional<std::wstring> text = WindowText(Existing());
   Expect(text.has_value(), "Text");
   return ToUtf8(*text);
 }
@@ -49,15 +44,16 @@ std::string Win32TextBox::Text() const {
 void Win32TextBox::SetText(std::string_view text) {
   const std::wstring wide = ToUtf16(text);
   // Windows lets the program write past a box's limit; the window never does.
-  Expect(maxCharacters_ == 0 || CharacterCount(wide) <= maxCharacters_, "Text");
+  const auto limit = static_cast<std::size_t>(Layout().maxLength);
+  Expect(limit == 0 || window::CharacterCount(ToChar16(wide)) <= limit, "Text");
   SetTextChecked(wide, "Text");
   // A text wider than the box shows its beginning, so that a minus sign is always seen.
-  SendMessageW(Checked(), EM_SETSEL, 0, 0);
-  SendMessageW(Checked(), EM_SCROLLCARET, 0, 0);
+  SendMessageW(Existing(), EM_SETSEL, 0, 0);
+  SendMessageW(Existing(), EM_SCROLLCARET, 0, 0);
 }
 
 void Win32TextBox::SetLocked(bool locked) {
-  Expect(SendMessageW(Checked(), EM_SETREADONLY, locked ? TRUE : FALSE, 0) != 0, "Locked");
+  Expect(SendMessageW(Existing(), EM_SETREADONLY, locked ? TRUE : FALSE, 0) != 0, "Locked");
 }
 
 void Win32Label::SetCaption(std::string_view caption) {
@@ -69,7 +65,7 @@ void Win32OptionButton::SetCaption(std::string_view caption) {
 }
 
 void Win32OptionButton::SetValue(bool value) {
-  HWND button = Checked();
+  HWND button = Existing();
   const WPARAM wanted = value ? BST_CHECKED : BST_UNCHECKED;
   SendMessageW(button, BM_SETCHECK, wanted, 0);
   Expect(static_cast<WPARAM>(SendMessageW(button, BM_GETCHECK, 0, 0)) == wanted, "Value");

@@ -5,11 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "calc/runtime_error.h"
+#include "win32/control_windows.h"
 #include "win32/text_conversion.h"
 #include "win32/window_text.h"
 #include "window/control_error.h"
@@ -47,23 +49,46 @@ class Window : public ::testing::Test {
  protected:
   void SetUp() override {
     form_.Load();
-    form_.Show(SW_SHOWNORMAL);
+    ShowWindow(form_.Handle(), SW_SHOWNORMAL);
+    UpdateWindow(form_.Handle());
     Pump();
   }
 
   void Pump() {
     MSG message{};
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) != FALSE) {
-      if (form_.PreTranslate(message)) continue;
+      if (IsDialogMessageW(form_.Handle(), &message) != FALSE) continue;
       TranslateMessage(&message);
       DispatchMessageW(&message);
     }
   }
 
+  // A control by its name, found as a screen reader or a test tool would: by its id.
   HWND Control(std::string_view name) const {
-    HWND handle = form_.Control(name);
+    HWND handle = Find(name);
     EXPECT_NE(handle, nullptr) << "no control " << name;
     return handle;
+  }
+
+  HWND Find(std::string_view name) const {
+    const std::span<const window::ControlLayout> controls = window::MainWindowControls();
+    for (std::size_t position = 0; position < controls.size(); ++position) {
+      if (window::ControlNameOf(controls[position]) != name) continue;
+      struct Search {
+        int id;
+        HWND found;
+      } search{win32::ControlId(position), nullptr};
+      EnumChildWindows(
+          form_.Handle(),
+          [](HWND child, LPARAM data) -> BOOL {
+            auto* wanted = reinterpret_cast<Search*>(data);
+            if (GetDlgCtrlID(child) == wanted->id) wanted->found = child;
+            return wanted->found == nullptr;
+          },
+          reinterpret_cast<LPARAM>(&search));
+      return search.found;
+    }
+    return nullptr;
   }
 
   std::string Text(std::string_view name) const {
@@ -73,7 +98,7 @@ class Window : public ::testing::Test {
   std::string Focused() const {
     for (const window::ControlLayout& control : window::MainWindowControls()) {
       std::string name = window::ControlNameOf(control);
-      if (form_.Control(name) == GetFocus()) return name;
+      if (Find(name) == GetFocus()) return name;
     }
     return "(none)";
   }
@@ -107,7 +132,7 @@ class Window : public ::testing::Test {
 
   void Key(WPARAM key) {
     MSG message{GetFocus(), WM_KEYDOWN, key, 1, 0, {}};
-    if (!form_.PreTranslate(message)) {
+    if (IsDialogMessageW(form_.Handle(), &message) == FALSE) {
       TranslateMessage(&message);
       DispatchMessageW(&message);
     }

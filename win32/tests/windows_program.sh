@@ -26,7 +26,7 @@ ok "$size bytes"
 imports=$(x86_64-w64-mingw32-objdump -p "$exe" | awk '/DLL Name:/ { print $3 }' | sort)
 for dll in $imports; do
   case "${dll,,}" in
-    kernel32.dll | user32.dll | gdi32.dll | msvcrt.dll) ;;
+    kernel32.dll | user32.dll | gdi32.dll | comctl32.dll | msvcrt.dll) ;;
     *) fail "imports $dll, which Windows does not bring" ;;
   esac
 done

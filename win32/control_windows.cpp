@@ -1,10 +1,24 @@
-#include "win32/control_class.h"
+#include "win32/control_windows.h"
+
+#include <string>
+
+#include "win32/system_error.h"
+#include "win32/text_conversion.h"
+#include "window/control_error.h"
 
 namespace win32 {
 namespace {
 
 using window::ControlKind;
 using window::ControlLayout;
+
+constexpr WORD kIconId = 1;
+
+HICON LoadWindowIcon(HINSTANCE instance, int sizeMetric) {
+  const int side = GetSystemMetrics(sizeMetric);
+  return static_cast<HICON>(
+      LoadImageW(instance, MAKEINTRESOURCEW(kIconId), IMAGE_ICON, side, side, LR_DEFAULTCOLOR));
+}
 
 // The arrow keys move within a group: the option buttons of one container form one.
 bool StartsGroup(const ControlLayout& control, const ControlLayout* previous) {
@@ -42,11 +56,43 @@ ControlClass KindClass(const ControlLayout& control, bool startsGroup) {
 
 }  // namespace
 
+void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = instance;
+  windowClass.hIcon = LoadWindowIcon(instance, SM_CXICON);
+  windowClass.hIconSm = LoadWindowIcon(instance, SM_CXSMICON);
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.lpszClassName = kWindowClass;
+  if (RegisterClassExW(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
+    throw SystemError("Cannot register the window class");
+  }
+}
+
 ControlClass ClassOf(const ControlLayout& control, const ControlLayout* previous) {
   const bool startsGroup = StartsGroup(control, previous);
   ControlClass made = KindClass(control, startsGroup);
   made.style |= WS_CHILD | (control.visible ? WS_VISIBLE : 0) | (startsGroup ? WS_GROUP : 0);
   return made;
+}
+
+HWND CreateControl(const ControlLayout& control, const ControlLayout* previous,
+                   std::size_t tabPosition, HWND container, HFONT font, void* creation) {
+  const ControlClass kind = ClassOf(control, previous);
+  HWND handle = CreateWindowExW(
+      kind.exStyle, kind.name, nullptr, kind.style, 0, 0, 0, 0, container,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(tabPosition))),
+      reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(container, GWLP_HINSTANCE)), creation);
+  const std::string name = window::ControlNameOf(control);
+  if (handle == nullptr) throw SystemError("Cannot create " + name);
+  // The font before the text: a box of several lines lays its text out in the font it has.
+  SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  if (!control.text.empty() && control.kind != ControlKind::kFrame &&
+      SetWindowTextW(handle, ToUtf16(control.text).c_str()) == FALSE) {
+    throw SystemError("Cannot write the text of " + name);
+  }
+  return handle;
 }
 
 }  // namespace win32
