@@ -13,7 +13,7 @@ namespace {
 // Owned by the window; removes itself from the application when destroyed.
 class DestroyWatch final : public QObject, public QAbstractNativeEventFilter {
  public:
-  explicit DestroyWatch(QWidget& window) : QObject(&window), window_(window.winId()) {
+  explicit DestroyWatch(QWidget& form) : QObject(&form), window_(form.winId()) {
     QCoreApplication::instance()->installNativeEventFilter(this);
   }
 
@@ -34,6 +34,6 @@ class DestroyWatch final : public QObject, public QAbstractNativeEventFilter {
 
 }  // namespace
 
-void EndOnDestroy(QWidget& window) { new DestroyWatch(window); }
+void EndOnDestroy(QWidget& form) { new DestroyWatch(form); }
 
 }  // namespace app

@@ -19,9 +19,9 @@
 namespace app {
 namespace {
 
-void CentreOnScreen(QWidget& window) {
-  const QRect screen = window.screen()->availableGeometry();
-  window.move(screen.center() - window.rect().center());
+void CentreOnScreen(QWidget& form) {
+  const QRect screen = form.screen()->availableGeometry();
+  form.move(screen.center() - form.rect().center());
 }
 
 }  // namespace

@@ -40,7 +40,7 @@ class CloseButton final : public QAbstractButton {
 
 class TitleBar final : public QWidget {
  public:
-  explicit TitleBar(QWidget& window) : QWidget(&window), close_(new CloseButton(*this)) {
+  explicit TitleBar(QWidget& form) : QWidget(&form), close_(new CloseButton(*this)) {
     // The desktop's colours, not the window's own.
     QPalette colours = palette();
     for (const QPalette::ColorRole role : {QPalette::Window, QPalette::WindowText, QPalette::Mid}) {
@@ -84,14 +84,14 @@ bool DrawsItsOwnTitleBar() {
   return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
-QWidget* AddTitleBar(QWidget& window, QSize clientSize) {
+QWidget* AddTitleBar(QWidget& form, QSize clientSize) {
   // The title hints would keep Qt's own title bar.
-  window.setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-  auto* titleBar = new TitleBar(window);
+  form.setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+  auto* titleBar = new TitleBar(form);
   titleBar->setGeometry(0, 0, clientSize.width(), kTitleBarHeight);
-  auto* client = new QWidget(&window);
+  auto* client = new QWidget(&form);
   client->setGeometry(0, kTitleBarHeight, clientSize.width(), clientSize.height());
-  window.setFixedSize(clientSize + QSize(0, kTitleBarHeight));
+  form.setFixedSize(clientSize + QSize(0, kTitleBarHeight));
   return client;
 }
 

@@ -11,6 +11,6 @@ bool DrawsItsOwnTitleBar();
 
 // Puts the window's own title bar across its top (its icon, its caption and a close
 // button; no edge to resize it by) and returns the client area below, of the given size.
-QWidget* AddTitleBar(QWidget& window, QSize clientSize);
+QWidget* AddTitleBar(QWidget& form, QSize clientSize);
 
 }  // namespace app

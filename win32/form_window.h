@@ -33,7 +33,7 @@ class FormWindow final : public window::BoundForm<Win32TextBox, Win32Label, Win3
   };
 
   struct WindowDestroyer {
-    void operator()(HWND window) const { DestroyWindow(window); }
+    void operator()(HWND handle) const { DestroyWindow(handle); }
   };
 
   static LRESULT CALLBACK WindowProcedure(HWND handle, UINT message, WPARAM wParam,

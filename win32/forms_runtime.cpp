@@ -9,16 +9,16 @@
 namespace win32 {
 namespace {
 
-void CentreOnItsMonitor(HWND window) {
+void CentreOnItsMonitor(HWND form) {
   RECT frame{};
-  GetWindowRect(window, &frame);
+  GetWindowRect(form, &frame);
   MONITORINFO monitor{};
   monitor.cbSize = sizeof monitor;
-  GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor);
+  GetMonitorInfoW(MonitorFromWindow(form, MONITOR_DEFAULTTOPRIMARY), &monitor);
   const RECT& work = monitor.rcWork;
   const int left = work.left + (work.right - work.left - (frame.right - frame.left)) / 2;
   const int top = work.top + (work.bottom - work.top - (frame.bottom - frame.top)) / 2;
-  SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(form, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace

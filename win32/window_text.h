@@ -8,6 +8,6 @@
 namespace win32 {
 
 // A window's text, or nothing when Windows could not read it.
-std::optional<std::wstring> WindowText(HWND window);
+std::optional<std::wstring> WindowText(HWND handle);
 
 }  // namespace win32

@@ -12,8 +12,8 @@ namespace window {
 // itself, or a frame made before it. `make(control, container)` returns the new control's
 // handle. `name(label, box)` is called for each box that a label names, as the box is made.
 template <typename Handle, typename Make, typename Name>
-void BuildControls(Handle window, Make make, Name name) {
-  std::map<std::string, Handle> made = {{std::string(), window}};
+void BuildControls(Handle form, Make make, Name name) {
+  std::map<std::string, Handle> made = {{std::string(), form}};
   for (const ControlLayout& control : MainWindowControls()) {
     const Handle handle = make(control, made.at(std::string(control.container)));
     if (control.labelledBy) {
@@ -24,8 +24,8 @@ void BuildControls(Handle window, Make make, Name name) {
 }
 
 template <typename Handle, typename Make>
-void BuildControls(Handle window, Make make) {
-  BuildControls(window, make, [](Handle, Handle) {});
+void BuildControls(Handle form, Make make) {
+  BuildControls(form, make, [](Handle, Handle) {});
 }
 
 }  // namespace window
