@@ -1,3 +1,5 @@
+#include <fast_float/fast_float.h>
+
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -61,7 +63,7 @@ double FromHundredths(std::int64_t hundredths) {
   *end++ = '-';
   *end++ = '2';
   double value = 0;
-  std::from_chars(text.data(), end, value);
+  fast_float::from_chars(text.data(), end, value);
   return value;
 }
 
