@@ -17,4 +17,7 @@ endfunction()
 
 veltaro_header_library(fast_float fast_float fast_float.h)
 veltaro_header_library(fmt_header_only fmt format.h)
-target_compile_definitions(fmt_header_only INTERFACE FMT_HEADER_ONLY)
+# calc passes every setting itself and never asks fmt for the process locale; a fixed
+# separator keeps std::locale, and the C++ library's locale machinery, out of the program.
+target_compile_definitions(fmt_header_only INTERFACE FMT_HEADER_ONLY
+  FMT_STATIC_THOUSANDS_SEPARATOR=',')
