@@ -3,12 +3,13 @@
 BUILD := build
 SANITIZE_BUILD := build-sanitize
 WINDOWS_BUILD := build-windows
+WEB_BUILD := build-web
 RELEASE_BUILD := build-release
 DEBIAN_BUILD := build-debian
 JOBS := $(shell nproc)
 FUZZ_SECONDS := 180
 
-.PHONY: deps build build-sanitize windows run check bench fuzz screenshot package
+.PHONY: deps build build-sanitize windows web run check bench fuzz screenshot package
 
 deps:
 	@scripts/install-deps
@@ -32,18 +33,27 @@ $(WINDOWS_BUILD)/CMakeCache.txt: | deps
 windows: deps $(WINDOWS_BUILD)/CMakeCache.txt
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 
+$(WEB_BUILD)/CMakeCache.txt: | deps
+	cmake --preset web
+
+# The browser's build with emscripten, and its tests.
+web: deps $(WEB_BUILD)/CMakeCache.txt
+	cmake --build $(WEB_BUILD) -j $(JOBS)
+
 run: build
 	$(BUILD)/app/veltaro
 
 # Every test, then every test again under AddressSanitizer and UndefinedBehaviorSanitizer
 # with the fuzzers; then the Windows program's tests under Wine; then a packager's builds,
-# each with the unit tests: Release with the compiler's default flags, and Debian's own flags.
-check: build build-sanitize windows
+# each with the unit tests: Release with the compiler's default flags, and Debian's own flags;
+# last the browser's build, its tests under Node.js.
+check: build build-sanitize windows web
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 	ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j $(JOBS)
 	ctest --test-dir $(WINDOWS_BUILD) --output-on-failure -j $(JOBS)
 	scripts/packager-build release $(RELEASE_BUILD)
 	scripts/packager-build debian $(DEBIAN_BUILD)
+	ctest --test-dir $(WEB_BUILD) --output-on-failure -j $(JOBS)
 
 # The calculation's micro-benchmarks, the start-up against a bare Qt window, and the time
 # from a click on "Изчисли" to the result painted.

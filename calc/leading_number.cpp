@@ -1,8 +1,8 @@
-#include <algorithm>
-#include <charconv>
+#include <fast_float/fast_float.h>
+
+#include <cmath>
 #include <cstdint>
 #include <string>
-#include <system_error>
 
 #include "calc/number_text.h"
 #include "calc/runtime_error.h"
@@ -73,32 +73,8 @@ std::size_t AppendDigits(BlankFreeReader& reader, std::string& out) {
   return out.size() - before;
 }
 
-// The decimal exponent, saturated: past a billion only its sign matters.
-std::int64_t SaturatedExponent(std::string_view text) {
-  constexpr std::int64_t kCap = 1'000'000'000;
-  const bool negative = !text.empty() && text.front() == '-';
-  std::int64_t value = 0;
-  for (char c : text) {
-    if (IsDigit(c)) value = std::min(kCap, value * 10 + (c - '0'));
-  }
-  return negative ? -value : value;
-}
-
-// from_chars reports overflow and underflow alike; the leading digit's place tells them
-// apart, since only a number of magnitude at least 1 can overflow.
-bool IsOverflow(std::string_view number) {
-  const std::size_t exponentAt = number.find('e');
-  const std::string_view mantissa = number.substr(0, exponentAt);
-  const auto point = static_cast<std::int64_t>(std::min(mantissa.find('.'), mantissa.size()));
-  const auto first = static_cast<std::int64_t>(mantissa.find_first_of("123456789"));
-  const std::int64_t leadingPlace = first < point ? point - first - 1 : point - first;
-  const std::int64_t exponent =
-      exponentAt == std::string_view::npos ? 0 : SaturatedExponent(number.substr(exponentAt + 1));
-  return leadingPlace + exponent >= 0;
-}
-
 double ReadDecimal(BlankFreeReader& reader) {
-  std::string number;  // the prefix in the form from_chars reads: "-", digits, ".", "e"
+  std::string number;  // the prefix in the form fast_float reads: "-", digits, ".", "e"
   if (reader.Peek() == '-') number += '-';
   if (reader.Peek() == '+' || reader.Peek() == '-') reader.Advance();
 
@@ -122,11 +98,9 @@ double ReadDecimal(BlankFreeReader& reader) {
   }
 
   double value = 0;
-  const auto read = std::from_chars(number.data(), number.data() + number.size(), value);
-  if (read.ec == std::errc::result_out_of_range) {
-    if (IsOverflow(number)) throw RuntimeError::Overflow();
-    return number.front() == '-' ? -0.0 : 0.0;
-  }
+  fast_float::from_chars(number.data(), number.data() + number.size(), value);
+  // fast_float gives infinity past the largest double, a signed zero below the smallest.
+  if (std::isinf(value)) throw RuntimeError::Overflow();
   return value;
 }
 

@@ -1,7 +1,8 @@
 #include "calc/significant_digits.h"
 
+#include <fmt/compile.h>
+
 #include <algorithm>
-#include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -9,7 +10,7 @@
 namespace calc::detail {
 namespace {
 
-using Text = std::array<char, 32>;  // "-d.dddddddddddddddde-ddd" at the longest
+using Text = std::array<char, 32>;  // "d.dddddddddddddde-ddd" at the longest
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -53,21 +54,9 @@ bool TakeWholeOrHundredths(SignificantDigits& number, double magnitude) {
          TakeInteger(number, static_cast<std::int64_t>(hundredths), 2);
 }
 
-// The shortest digits that read back as the value are its 15-digit rounding whenever there
-// are at most 15 of them (same reason); only otherwise is the explicit rounding needed.
+// The exact binary value rounded to 15 significant digits, "d.dddddddddddddde±xx".
 const char* WriteFifteenDigits(Text& text, double magnitude) {
-  char* const begin = text.data();
-  char* const limit = text.data() + text.size();
-  if (magnitude >= DBL_MIN) {
-    const char* const end =
-        std::to_chars(begin, limit, magnitude, std::chars_format::scientific).ptr;
-    int count = 0;
-    for (const char* c = begin; *c != 'e'; ++c) count += IsDigit(*c);
-    if (count <= SignificantDigits::kMaxDigits) return end;
-  }
-  return std::to_chars(begin, limit, magnitude, std::chars_format::scientific,
-                       SignificantDigits::kMaxDigits - 1)
-      .ptr;
+  return fmt::format_to(text.data(), FMT_COMPILE("{:.14e}"), magnitude);
 }
 
 }  // namespace

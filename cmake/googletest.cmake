@@ -5,6 +5,10 @@ if(CMAKE_CROSSCOMPILING)
     "GoogleTest sources to build for the target")
   set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  # A page has one thread; WebAssembly's threads would need a cross-origin isolated host.
+  if(EMSCRIPTEN)
+    set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+  endif()
   add_subdirectory(${VELTARO_GOOGLETEST_SOURCE} ${PROJECT_BINARY_DIR}/googletest
     EXCLUDE_FROM_ALL SYSTEM)
 else()
@@ -14,12 +18,15 @@ include(GoogleTest)
 
 # A program of unit tests, labelled "unit". Natively each test case is a test of its own.
 # Under an emulator, where listing the cases would cost a start of the emulator each, the
-# program is one test, run in a Wine prefix of its own.
+# program is one test; under Wine, run in a prefix of its own.
 function(veltaro_add_gtest target)
   if(CMAKE_CROSSCOMPILING)
     add_test(NAME ${target} COMMAND ${target})
-    set_tests_properties(${target} PROPERTIES LABELS unit
-      ENVIRONMENT WINEPREFIX=${CMAKE_CURRENT_BINARY_DIR}/wine-${target} TIMEOUT 300)
+    set_tests_properties(${target} PROPERTIES LABELS unit TIMEOUT 300)
+    if(WIN32)
+      set_tests_properties(${target} PROPERTIES
+        ENVIRONMENT WINEPREFIX=${CMAKE_CURRENT_BINARY_DIR}/wine-${target})
+    endif()
   else()
     gtest_discover_tests(${target} PROPERTIES LABELS unit)
   endif()

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <random>
 #include <string>
 
@@ -33,7 +33,10 @@ double Strtod(const std::string& text) { return std::strtod(text.c_str(), nullpt
 double RandomFiniteDouble(std::mt19937_64& generator) {
   std::uniform_int_distribution<std::uint64_t> bits;
   for (;;) {
-    const auto value = std::bit_cast<double>(bits(generator));
+    // memcpy, not std::bit_cast: emscripten's C++ library does not have it yet.
+    const std::uint64_t pattern = bits(generator);
+    double value = 0;
+    std::memcpy(&value, &pattern, sizeof value);
     if (std::isfinite(value)) return value;
   }
 }

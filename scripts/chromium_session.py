@@ -1,0 +1,222 @@
+"""Headless Chromium for the page's tests, driven through the DevTools protocol over a pipe
+(no port is opened and nothing is downloaded; Python's standard library only). Each
+session starts its own browser with its own profile folder, offline, and stops only that
+browser, by its process id.
+
+    with ChromiumSession(build_dir / "profile-name", lang="bg") as browser:
+        browser.open(page.as_uri())
+        browser.click("#Text2\\\\(0\\\\)")
+        browser.type("45")
+        browser.evaluate("document.title")
+"""
+
+import base64
+import json
+import os
+import shutil
+import signal
+import subprocess
+import time
+
+CHROMIUM = "/usr/lib/chromium/chromium"
+
+# Key name: (code, Windows virtual key code), for the keys that type no text.
+KEYS = {
+    "Tab": ("Tab", 9), "Enter": ("Enter", 13), "Escape": ("Escape", 27),
+    "Backspace": ("Backspace", 8), "Delete": ("Delete", 46), "Home": ("Home", 36),
+    "End": ("End", 35), "ArrowLeft": ("ArrowLeft", 37), "ArrowUp": ("ArrowUp", 38),
+    "ArrowRight": ("ArrowRight", 39), "ArrowDown": ("ArrowDown", 40),
+}
+SHIFT, CONTROL = 8, 2  # the protocol's modifier bits
+
+
+class ProtocolError(RuntimeError):
+    pass
+
+
+class ChromiumSession:
+    def __init__(self, profile, lang="en-US", width=800, height=600):
+        self.profile = str(profile)
+        shutil.rmtree(self.profile, ignore_errors=True)
+        os.makedirs(self.profile)
+        commands_read, self._commands = os.pipe()
+        self._replies, replies_write = os.pipe()
+        arguments = [
+            CHROMIUM, "--headless", "--disable-gpu", "--no-first-run",
+            "--no-default-browser-check", "--disable-background-networking",
+            "--disable-component-update", "--disable-sync", "--disable-dev-shm-usage",
+            "--remote-debugging-pipe",
+            f"--user-data-dir={self.profile}", f"--lang={lang}", f"--accept-lang={lang}",
+            f"--window-size={width},{height}",
+        ]
+        if os.geteuid() == 0:
+            arguments.append("--no-sandbox")  # Chromium's sandbox refuses to run as root
+
+        def pipes_as_three_and_four():  # where --remote-debugging-pipe expects them
+            os.dup2(commands_read, 3)
+            os.dup2(replies_write, 4)
+
+        with open(os.path.join(self.profile, "chromium.log"), "wb") as log:
+            # A session of its own, so that no signal meant for the test reaches the browser.
+            self.process = subprocess.Popen(
+                arguments + ["about:blank"], pass_fds=(3, 4),
+                preexec_fn=pipes_as_three_and_four, stdin=subprocess.DEVNULL,
+                stdout=log, stderr=log, start_new_session=True)
+        os.close(commands_read)
+        os.close(replies_write)
+        self._received = b""
+        self._last_id = 0
+        self.events = []
+        targets = self.call("Target.getTargets")["targetInfos"]
+        page = next(target for target in targets if target["type"] == "page")
+        self._page = self.call("Target.attachToTarget", targetId=page["targetId"],
+                               flatten=True)["sessionId"]
+        for domain in ("Page", "Runtime", "Network"):
+            self.page(f"{domain}.enable")
+        self.page("Network.emulateNetworkConditions", offline=True, latency=0,
+                  downloadThroughput=-1, uploadThroughput=-1)
+        self.call("Browser.grantPermissions",
+                  permissions=["clipboardReadWrite", "clipboardSanitizedWrite"])
+
+    # The protocol: one JSON message per NUL-ended chunk each way.
+    def _send(self, method, params, session):
+        self._last_id += 1
+        message = {"id": self._last_id, "method": method, "params": params}
+        if session:
+            message["sessionId"] = session
+        os.write(self._commands, json.dumps(message).encode() + b"\0")
+        return self._last_id
+
+    def _receive(self):
+        while b"\0" not in self._received:
+            chunk = os.read(self._replies, 1 << 20)
+            if not chunk:
+                raise ProtocolError("Chromium closed its pipe")
+            self._received += chunk
+        message, self._received = self._received.split(b"\0", 1)
+        return json.loads(message)
+
+    def _await_reply(self, method, message_id):
+        while True:
+            message = self._receive()
+            if message.get("id") != message_id:
+                self.events.append(message)
+                continue
+            if "error" in message:
+                raise ProtocolError(f"{method}: {message['error']}")
+            return message.get("result", {})
+
+    def call(self, method, session=None, **params):
+        return self._await_reply(method, self._send(method, params, session))
+
+    def page(self, method, **params):
+        return self.call(method, session=self._page, **params)
+
+    def await_event(self, method, timeout=10):
+        """The first event of that kind not yet taken, waiting for it if need be."""
+        deadline = time.monotonic() + timeout
+        while True:
+            for event in self.events:
+                if event.get("method") == method:
+                    self.events.remove(event)
+                    return event["params"]
+            if time.monotonic() > deadline:
+                raise TimeoutError(method)
+            self.events.append(self._receive())
+
+    # What a test does, as a user would.
+    def open(self, url):
+        self.page("Page.navigate", url=url)
+        self.wait_for("document.readyState === 'complete'")
+
+    def evaluate(self, expression):
+        result = self.page("Runtime.evaluate", expression=expression, returnByValue=True,
+                           awaitPromise=True, userGesture=True)
+        if "exceptionDetails" in result:
+            raise ProtocolError(f"{expression}: {result['exceptionDetails']}")
+        return result["result"].get("value")
+
+    def wait_for(self, expression, timeout=10):
+        deadline = time.monotonic() + timeout
+        while not self.evaluate(f"!!({expression})"):
+            if time.monotonic() > deadline:
+                raise TimeoutError(expression)
+            time.sleep(0.05)
+
+    def centre_of(self, selector):
+        return self.evaluate(
+            f"(() => {{ const box = document.querySelector({json.dumps(selector)})"
+            ".getBoundingClientRect(); return [box.x + box.width / 2, box.y + box.height / 2]; })()")
+
+    def click(self, selector):
+        x, y = self.centre_of(selector)
+        self.page("Input.dispatchMouseEvent", type="mouseMoved", x=x, y=y)
+        for kind in ("mousePressed", "mouseReleased"):
+            self.page("Input.dispatchMouseEvent", type=kind, x=x, y=y, button="left",
+                      clickCount=1)
+
+    def tap(self, selector):
+        x, y = self.centre_of(selector)
+        self.page("Input.dispatchTouchEvent", type="touchStart", touchPoints=[{"x": x, "y": y}])
+        self.page("Input.dispatchTouchEvent", type="touchEnd", touchPoints=[])
+
+    def type(self, text):
+        for character in text:
+            self.page("Input.dispatchKeyEvent", type="keyDown", key=character, text=character)
+            self.page("Input.dispatchKeyEvent", type="keyUp", key=character)
+
+    def press(self, key, modifiers=0):
+        code, key_code = KEYS[key]
+        for kind in ("rawKeyDown", "keyUp"):
+            self.page("Input.dispatchKeyEvent", type=kind, key=key, code=code,
+                      windowsVirtualKeyCode=key_code, modifiers=modifiers)
+
+    def paste(self, text):
+        """Puts the text on the clipboard and presses Ctrl+V in the focused element."""
+        self.evaluate(f"navigator.clipboard.writeText({json.dumps(text)})")
+        self.page("Input.dispatchKeyEvent", type="rawKeyDown", key="v", code="KeyV",
+                  windowsVirtualKeyCode=86, modifiers=CONTROL, commands=["paste"])
+        self.page("Input.dispatchKeyEvent", type="keyUp", key="v", code="KeyV",
+                  windowsVirtualKeyCode=86, modifiers=CONTROL)
+
+    def screenshot(self):
+        """The viewport as PNG bytes."""
+        return base64.b64decode(self.page("Page.captureScreenshot", format="png")["data"])
+
+    def accessibility_tree(self):
+        return self.page("Accessibility.getFullAXTree")["nodes"]
+
+    def phone(self, width=360, height=740, scale=3):
+        self.page("Emulation.setDeviceMetricsOverride", width=width, height=height,
+                  deviceScaleFactor=scale, mobile=True)
+        self.page("Emulation.setTouchEmulationEnabled", enabled=True, maxTouchPoints=5)
+
+    def requests(self):
+        """The URLs the page asked for so far, its own included; data: URLs read nothing
+        from anywhere and are left out."""
+        urls = [event["params"]["request"]["url"] for event in self.events
+                if event.get("method") == "Network.requestWillBeSent"]
+        return [url for url in urls if not url.startswith("data:")]
+
+    def close(self):
+        try:
+            self._send("Browser.close", {}, None)
+            self.process.wait(timeout=10)
+        except (OSError, subprocess.TimeoutExpired):
+            pass
+        # Its helpers too (the crash handler outlives the browser a moment): the process
+        # group is the one started for this browser alone.
+        try:
+            os.killpg(self.process.pid, signal.SIGKILL)
+        except ProcessLookupError:
+            pass
+        self.process.wait()
+        os.close(self._commands)
+        os.close(self._replies)
+        shutil.rmtree(self.profile, ignore_errors=True)
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *_):
+        self.close()
