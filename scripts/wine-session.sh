@@ -4,6 +4,8 @@
 # and only those, and removes it: a prefix takes hundreds of megabytes.
 : "${WINEPREFIX:?set WINEPREFIX to a folder inside the build tree}"
 export WINEPREFIX
+# A 32-bit Windows, as the program is 32-bit and as many a school PC is.
+export WINEARCH=win32
 export WINEDEBUG=${WINEDEBUG:--all}
 # No prompts to install Wine's .NET and HTML engines: nothing here uses them.
 export WINEDLLOVERRIDES="mscoree,mshtml="
