@@ -177,6 +177,7 @@ void FormWindow::OnActivate(bool active) {
 void FormWindow::OnDpiChanged(int dpi, const RECT& suggested) {
   SetFont(dpi);
   Place();
+  ForEachLabel2([](Win32Label& label) { label.FitCaption(); });
   SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
   InvalidateRect(Handle(), nullptr, TRUE);

@@ -405,6 +405,60 @@ TEST_F(Window, FailedControlOperationsRaiseNamedErrors) {
   }
 }
 
+// A label's caption is drawn on one line of its label: in the window's font where it fits
+// so, else in a smaller size of it, never below 8 points; in each mode, and back again.
+TEST_F(Window, EveryLabelsCaptionFitsOnOneLine) {
+  const struct {
+    const char* clicked;
+    const char* mode;
+  } steps[] = {
+      {nullptr, "at the start"},
+      {"Option1(1)", "рандеман, whose \"произведена продукция\" is wide"},
+      {"Option1(0)", "КПД"},
+      {"Option1(2)", "практически добив"},
+      {"Option1(1)", "рандеман again"},
+      {"Command1(1)", "cleared"},
+  };
+  const auto windowFont = reinterpret_cast<HFONT>(SendMessageW(form_.Handle(), WM_GETFONT, 0, 0));
+  LOGFONTW windowLogical{};
+  ASSERT_NE(GetObjectW(windowFont, sizeof windowLogical, &windowLogical), 0);
+  HDC dc = GetDC(form_.Handle());
+  const auto captionWidth = [dc](HWND label, HFONT font) {
+    const std::wstring caption = win32::WindowText(label).value_or(L"");
+    const HGDIOBJ previous = SelectObject(dc, font);
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
+    SelectObject(dc, previous);
+    return extent.cx;
+  };
+  for (const auto& step : steps) {
+    if (step.clicked != nullptr) Click(step.clicked);
+    for (const window::ControlLayout& layout : window::MainWindowControls()) {
+      if (layout.kind != window::ControlKind::kLabel) continue;
+      const std::string name = window::ControlNameOf(layout);
+      HWND label = Control(name);
+      const auto font = reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0));
+      LOGFONTW logical{};
+      ASSERT_NE(GetObjectW(font, sizeof logical, &logical), 0) << name;
+      RECT client{};
+      GetClientRect(label, &client);
+      const std::string where = name + " \"" + Text(name) + "\", " + step.mode;
+      EXPECT_LE(captionWidth(label, font), client.right) << where;
+      EXPECT_EQ(std::wstring(logical.lfFaceName), std::wstring(windowLogical.lfFaceName)) << where;
+      EXPECT_LE(logical.lfHeight, -11) << where << ": 8 points at 96 dpi at least";
+      if (captionWidth(label, windowFont) <= client.right) {
+        EXPECT_EQ(logical.lfHeight, windowLogical.lfHeight) << where << ": fits at 12 points";
+      }
+    }
+  }
+  ReleaseDC(form_.Handle(), dc);
+  Click("Option1(1)");
+  LOGFONTW produced{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Control("Label2(1)"), WM_GETFONT, 0, 0)),
+             sizeof produced, &produced);
+  EXPECT_GT(produced.lfHeight, windowLogical.lfHeight) << "\"произведена продукция\" is smaller";
+}
+
 TEST_F(Window, ScalesLayoutAndFontWithTheDpi) {
   RECT suggested{};
   GetWindowRect(form_.Handle(), &suggested);
