@@ -5,7 +5,7 @@
 : "${WINEPREFIX:?set WINEPREFIX to a folder inside the build tree}"
 export WINEPREFIX
 # A 32-bit Windows, as the program is 32-bit and as many a school PC is.
-export WINEARCH=win32
+export WINEARCH=${WINEARCH:-win32}
 export WINEDEBUG=${WINEDEBUG:--all}
 # No prompts to install Wine's .NET and HTML engines: nothing here uses them.
 export WINEDLLOVERRIDES="mscoree,mshtml="
