@@ -4,10 +4,7 @@
 # title bar stays on the screen, at the work area's top, and the window is centred across.
 set -euo pipefail
 program=$1
-here=$(dirname "$0")
-source "$here/../../scripts/x-session.sh"
-source "$here/../../scripts/wine-session.sh"
-trap 'wine_session_stop; x_session_cleanup' EXIT
+source "$(dirname "$0")/wine_display_session.sh"
 export WINE_RUN_UNMANAGED=1
 
 # The work area, as a desktop with a taskbar announces it; Wine reads it as its session starts.
