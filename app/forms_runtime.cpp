@@ -15,13 +15,18 @@
 #include "app/window_font.h"
 #include "app/window_style.h"
 #include "window/layout.h"
+#include "window/window_placement.h"
 
 namespace app {
 namespace {
 
+// Centred in the screen's work area, and kept on it (see window::CentredInWorkArea).
 void CentreOnScreen(QWidget& form) {
-  const QRect screen = form.screen()->availableGeometry();
-  form.move(screen.center() - form.rect().center());
+  const QRect area = form.screen()->availableGeometry();
+  const QSize frame = form.frameGeometry().size();
+  const window::PixelPoint corner = window::CentredInWorkArea(
+      {frame.width(), frame.height()}, {area.left(), area.top(), area.width(), area.height()});
+  form.move(corner.x, corner.y);
 }
 
 }  // namespace

@@ -2,11 +2,31 @@
 
 #include <QAccessible>
 #include <QButtonGroup>
+#include <QFont>
+#include <QFontMetrics>
 #include <QPixmap>
 
 #include "app/control_widgets.h"
+#include "window/fitted_caption.h"
 
 namespace app {
+namespace {
+
+// The label's caption in the window's font, in a smaller size where it would not fit the
+// label on one line at the window's.
+void FitCaption(QLabel& label) {
+  QFont font = label.parentWidget()->font();
+  const QString caption = label.text();
+  const int size =
+      window::FittedPointSize(font.pointSize(), label.contentsRect().width(), [&](int pointSize) {
+        font.setPointSize(pointSize);
+        return QFontMetrics(font).horizontalAdvance(caption);
+      });
+  font.setPointSize(size);
+  label.setFont(font);
+}
+
+}  // namespace
 
 template <typename Widget>
 Widget& QtControl<Widget>::Existing() const {
@@ -45,6 +65,7 @@ void QtTextBox::SetLocked(bool locked) {
 
 void QtLabel::SetCaption(std::string_view caption) {
   SetTextChecked(caption, "Caption");
+  FitCaption(Existing());
   // The box this label names is renamed with it; a screen reader that keeps names is told.
   if (QWidget* const box = Existing().buddy()) {
     QAccessibleEvent renamed(box, QAccessible::NameChanged);

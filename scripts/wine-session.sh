@@ -4,6 +4,8 @@
 # and only those, and removes it: a prefix takes hundreds of megabytes.
 : "${WINEPREFIX:?set WINEPREFIX to a folder inside the build tree}"
 export WINEPREFIX
+# A 32-bit Windows, as the program is 32-bit and as many a school PC is.
+export WINEARCH=${WINEARCH:-win32}
 export WINEDEBUG=${WINEDEBUG:--all}
 # No prompts to install Wine's .NET and HTML engines: nothing here uses them.
 export WINEDLLOVERRIDES="mscoree,mshtml="
@@ -11,7 +13,10 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 wine_session_start() {
   rm -rf "$WINEPREFIX"
   mkdir -p "$(dirname "$WINEPREFIX")"
-  wineboot -i >/dev/null 2>&1
+  if ! wineboot -i >/dev/null 2>&1; then
+    echo "FAIL: Wine cannot make a $WINEARCH prefix (for win32: is wine32:i386 installed?)" >&2
+    return 1
+  fi
   # On an X server with no window manager Wine waits two seconds at each window's close
   # for one to answer; windows that Wine frames itself need none.
   if [ -n "${WINE_RUN_UNMANAGED:-}" ]; then

@@ -9,7 +9,9 @@ await_window() {
   xdotool search --name "$1" | head -n 1
 }
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$x_session_work/display" 2>/dev/null &
+# -noreset: what a test sets on the root window lasts until the test ends, not only while
+# some client is connected.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$x_session_work/display" 2>/dev/null &
 x_session_pids+=($!)
 await test -s "$x_session_work/display" || fail "Xvfb did not start"
 export DISPLAY=":$(cat "$x_session_work/display")"

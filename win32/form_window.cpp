@@ -4,6 +4,7 @@
 
 #include "win32/command_button.h"
 #include "win32/control_windows.h"
+#include "win32/dpi.h"
 #include "win32/edit_box.h"
 #include "win32/error_report.h"
 #include "win32/system_error.h"
@@ -30,7 +31,7 @@ FormWindow::FormWindow(HINSTANCE instance) {
                                 kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                                 CW_USEDEFAULT, nullptr, nullptr, instance, this));
   if (!window_) throw SystemError("Cannot create the window " + std::string(layout.name));
-  SetFont(static_cast<int>(GetDpiForWindow(Handle())));
+  SetFont(WindowDpi(Handle()));
   controls_.reserve(window::MainWindowControls().size());
   window::BuildControls(Handle(), [this](const ControlLayout& control, HWND container) {
     const ControlLayout* previous = controls_.empty() ? nullptr : controls_.back().layout;
@@ -62,9 +63,9 @@ void FormWindow::Place() {
                  SWP_NOZORDER | SWP_NOACTIVATE);
   }
   const window::WindowLayout& layout = window::MainWindow();
-  RECT frame{0, 0, window::TwipsToPixels(layout.clientWidth, dpi_),
-             window::TwipsToPixels(layout.clientHeight, dpi_)};
-  AdjustWindowRectExForDpi(&frame, kWindowStyle, FALSE, kContainerExStyle, static_cast<UINT>(dpi_));
+  const RECT frame = FrameAround({0, 0, window::TwipsToPixels(layout.clientWidth, dpi_),
+                                  window::TwipsToPixels(layout.clientHeight, dpi_)},
+                                 kWindowStyle, kContainerExStyle, dpi_);
   SetWindowPos(Handle(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -176,6 +177,7 @@ void FormWindow::OnActivate(bool active) {
 void FormWindow::OnDpiChanged(int dpi, const RECT& suggested) {
   SetFont(dpi);
   Place();
+  ForEachLabel2([](Win32Label& label) { label.FitCaption(); });
   SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
   InvalidateRect(Handle(), nullptr, TRUE);

@@ -5,10 +5,12 @@
 
 #include "win32/error_report.h"
 #include "win32/form_window.h"
+#include "window/window_placement.h"
 
 namespace win32 {
 namespace {
 
+// Centred in the work area of its monitor, and kept on it (see window::CentredInWorkArea).
 void CentreOnItsMonitor(HWND form) {
   RECT frame{};
   GetWindowRect(form, &frame);
@@ -16,9 +18,10 @@ void CentreOnItsMonitor(HWND form) {
   monitor.cbSize = sizeof monitor;
   GetMonitorInfoW(MonitorFromWindow(form, MONITOR_DEFAULTTOPRIMARY), &monitor);
   const RECT& work = monitor.rcWork;
-  const int left = work.left + (work.right - work.left - (frame.right - frame.left)) / 2;
-  const int top = work.top + (work.bottom - work.top - (frame.bottom - frame.top)) / 2;
-  SetWindowPos(form, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const window::PixelPoint corner = window::CentredInWorkArea(
+      {frame.right - frame.left, frame.bottom - frame.top},
+      {work.left, work.top, work.right - work.left, work.bottom - work.top});
+  SetWindowPos(form, nullptr, corner.x, corner.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 #include "win32/win32_controls.h"
 
 #include <optional>
+#include <utility>
 
+#include "win32/fitted_label_font.h"
 #include "win32/text_conversion.h"
 #include "win32/window_text.h"
 #include "window/character_limit.h"
@@ -58,6 +60,17 @@ void Win32TextBox::SetLocked(bool locked) {
 
 void Win32Label::SetCaption(std::string_view caption) {
   SetTextChecked(ToUtf16(caption), "Caption");
+  FitCaption();
+}
+
+void Win32Label::FitCaption() {
+  HWND label = Existing();
+  const auto windowFont = reinterpret_cast<HFONT>(SendMessageW(GetParent(label), WM_GETFONT, 0, 0));
+  GdiObject<HFONT> fitted = FittedLabelFont(label, windowFont);
+  SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(fitted ? fitted.get() : windowFont),
+               TRUE);
+  // The font it replaces is deleted only once the label no longer draws with it.
+  fittedFont_ = std::move(fitted);
 }
 
 void Win32OptionButton::SetCaption(std::string_view caption) {

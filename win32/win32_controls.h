@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "win32/gdi_object.h"
 #include "window/control_element.h"
 #include "window/form.h"
 #include "window/layout.h"
@@ -40,6 +41,12 @@ class Win32Label final : public window::Label, Win32Control {
  public:
   using Win32Control::Win32Control;
   void SetCaption(std::string_view caption) override;
+  // Draws the caption in the size that fits the label on one line: on each new caption, and
+  // again whenever the window gives its controls a new font.
+  void FitCaption();
+
+ private:
+  GdiObject<HFONT> fittedFont_;  // none while the window's font fits
 };
 
 class Win32OptionButton final : public window::OptionButton, Win32Control {

@@ -42,6 +42,12 @@ class BoundForm : public Form {
     }
   }
 
+  // Each label whose caption the logic sets, as the binding made it.
+  template <typename Visit>
+  void ForEachLabel2(Visit visit) {
+    label2_.ForEach(visit);
+  }
+
   // The user pressed a command button or selected an option button. This is the edge of
   // the event loop: no error crosses it; each is reported and the window goes on.
   void Click(const ControlLayout& control) {

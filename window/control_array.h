@@ -23,6 +23,12 @@ class ControlArray {
     elements_.try_emplace(layout.index, layout, handle);
   }
 
+  // Each element, in the order of their indices.
+  template <typename Visit>
+  void ForEach(Visit visit) {
+    for (auto& [index, element] : elements_) visit(element);
+  }
+
   Control& Item(std::int16_t index) {
     const auto element = elements_.find(index);
     if (element == elements_.end()) throw NoSuchControl(name_, index);

@@ -22,6 +22,8 @@
 #include "app/accessibility.h"
 #include "app/standard_texts.h"
 #include "app/window_style.h"
+#include "window/layout.h"
+#include "window/pixels.h"
 
 namespace {
 
@@ -76,6 +78,8 @@ class FormWindowTest : public QObject {
   void focusMarkShowsOnTheFocusedButtonOnly_data();
   void focusMarkShowsOnTheFocusedButtonOnly();
   void everyControlUsesTimesNewRoman12();
+  void everyLabelsCaptionFitsOnOneLine_data();
+  void everyLabelsCaptionFitsOnOneLine();
   void helpTextHasThirteenLinesEndingInCrLf();
   void windowHasAFixedSizeAndOnlyACloseButton();
   void captionNamesThePublisher();
@@ -662,6 +666,46 @@ void FormWindowTest::everyControlUsesTimesNewRoman12() {
     QVERIFY(!widget->font().italic());
   }
   QVERIFY2(QFontMetrics(form_->font()).inFontUcs4(U'Ж'), "the font has Cyrillic letters");
+}
+
+void FormWindowTest::everyLabelsCaptionFitsOnOneLine_data() {
+  QTest::addColumn<QStringList>("clicked");
+  QTest::newRow("at the start") << QStringList();
+  QTest::newRow("КПД") << QStringList{"Option1(0)"};
+  QTest::newRow("рандеман, whose \"произведена продукция\" is wide") << QStringList{"Option1(1)"};
+  QTest::newRow("практически добив") << QStringList{"Option1(2)"};
+  QTest::newRow("рандеман, then КПД") << QStringList{"Option1(1)", "Option1(0)"};
+  QTest::newRow("рандеман, then cleared") << QStringList{"Option1(1)", "Command1(1)"};
+}
+
+// A label's caption is drawn on one line of its label: in the window's font where it fits
+// so, else in a smaller size of it, just small enough, never below 8 points; the label
+// stays where it is laid out.
+void FormWindowTest::everyLabelsCaptionFitsOnOneLine() {
+  QFETCH(QStringList, clicked);
+  for (const QString& control : clicked) Click(control);
+  const QFont windowFont = form_->font();
+  for (const window::ControlLayout& layout : window::MainWindowControls()) {
+    if (layout.kind != window::ControlKind::kLabel) continue;
+    auto* label = Control<QLabel>(QString::fromStdString(window::ControlNameOf(layout)));
+    const QString where = label->objectName() + " \"" + label->text() + "\"";
+    const int room = label->contentsRect().width();
+    const auto width = [&](int pointSize) {
+      QFont font = label->font();
+      font.setPointSize(pointSize);
+      return QFontMetrics(font).horizontalAdvance(label->text());
+    };
+    const int size = label->font().pointSize();
+    QCOMPARE(label->font().family(), windowFont.family());
+    QVERIFY2(width(size) <= room, qPrintable(where));
+    QVERIFY2(size >= 8 && size <= windowFont.pointSize(), qPrintable(where));
+    if (size < windowFont.pointSize()) QVERIFY2(width(size + 1) > room, qPrintable(where));
+    const window::PixelRect laidOut = window::ControlPixels(layout);
+    QCOMPARE(label->geometry(), QRect(laidOut.left, laidOut.top, laidOut.width, laidOut.height));
+  }
+  if (clicked == QStringList{"Option1(1)"}) {
+    QVERIFY(Control<QLabel>("Label2(1)")->font().pointSize() < windowFont.pointSize());
+  }
 }
 
 void FormWindowTest::helpTextHasThirteenLinesEndingInCrLf() {

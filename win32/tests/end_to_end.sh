@@ -4,10 +4,7 @@
 # samples the window's pixels; then does it again under Bulgarian regional settings.
 set -euo pipefail
 program=$1
-here=$(dirname "$0")
-source "$here/../../scripts/x-session.sh"
-source "$here/../../scripts/wine-session.sh"
-trap 'wine_session_stop; x_session_cleanup' EXIT
+source "$(dirname "$0")/wine_display_session.sh"
 wine_session_start
 
 # The Bulgarian settings, built into the test's own folder: the system may lack them.

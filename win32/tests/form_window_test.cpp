@@ -12,6 +12,7 @@
 
 #include "calc/runtime_error.h"
 #include "win32/control_windows.h"
+#include "win32/dpi.h"
 #include "win32/text_conversion.h"
 #include "win32/window_text.h"
 #include "window/control_error.h"
@@ -26,23 +27,33 @@ const std::string kPairUtf8 = "\xF0\x9F\x98\x80";
 // dismissed as a user would, with its OK button.
 std::vector<std::string> reports;
 
+BOOL CALLBACK AddStaticText(HWND child, LPARAM found) {
+  wchar_t className[16] = {};
+  GetClassNameW(child, className, 16);
+  if (std::wstring_view(className) == L"Static") {
+    *reinterpret_cast<std::wstring*>(found) += win32::WindowText(child).value_or(L"");
+  }
+  return TRUE;
+}
+
 void CALLBACK DismissReport(HWND, UINT, UINT_PTR, DWORD) {
   HWND report = FindWindowW(L"#32770", nullptr);
   if (report == nullptr) return;
   std::wstring text;
-  EnumChildWindows(
-      report,
-      [](HWND child, LPARAM found) -> BOOL {
-        wchar_t className[16] = {};
-        GetClassNameW(child, className, 16);
-        if (std::wstring_view(className) == L"Static") {
-          *reinterpret_cast<std::wstring*>(found) += win32::WindowText(child).value_or(L"");
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&text));
+  EnumChildWindows(report, &AddStaticText, reinterpret_cast<LPARAM>(&text));
   reports.push_back(win32::ToUtf8(win32::WindowText(report).value_or(L"") + L": " + text));
   SendMessageW(report, WM_COMMAND, IDOK, 0);
+}
+
+struct ControlSearch {
+  int id;
+  HWND found;
+};
+
+BOOL CALLBACK FindControl(HWND child, LPARAM data) {
+  auto* search = reinterpret_cast<ControlSearch*>(data);
+  if (GetDlgCtrlID(child) == search->id) search->found = child;
+  return search->found == nullptr;
 }
 
 class Window : public ::testing::Test {
@@ -74,18 +85,8 @@ class Window : public ::testing::Test {
     const std::span<const window::ControlLayout> controls = window::MainWindowControls();
     for (std::size_t position = 0; position < controls.size(); ++position) {
       if (window::ControlNameOf(controls[position]) != name) continue;
-      struct Search {
-        int id;
-        HWND found;
-      } search{win32::ControlId(position), nullptr};
-      EnumChildWindows(
-          form_.Handle(),
-          [](HWND child, LPARAM data) -> BOOL {
-            auto* wanted = reinterpret_cast<Search*>(data);
-            if (GetDlgCtrlID(child) == wanted->id) wanted->found = child;
-            return wanted->found == nullptr;
-          },
-          reinterpret_cast<LPARAM>(&search));
+      ControlSearch search{win32::ControlId(position), nullptr};
+      EnumChildWindows(form_.Handle(), &FindControl, reinterpret_cast<LPARAM>(&search));
       return search.found;
     }
     return nullptr;
@@ -404,6 +405,60 @@ TEST_F(Window, FailedControlOperationsRaiseNamedErrors) {
   }
 }
 
+// A label's caption is drawn on one line of its label: in the window's font where it fits
+// so, else in a smaller size of it, never below 8 points; in each mode, and back again.
+TEST_F(Window, EveryLabelsCaptionFitsOnOneLine) {
+  const struct {
+    const char* clicked;
+    const char* mode;
+  } steps[] = {
+      {nullptr, "at the start"},
+      {"Option1(1)", "рандеман, whose \"произведена продукция\" is wide"},
+      {"Option1(0)", "КПД"},
+      {"Option1(2)", "практически добив"},
+      {"Option1(1)", "рандеман again"},
+      {"Command1(1)", "cleared"},
+  };
+  const auto windowFont = reinterpret_cast<HFONT>(SendMessageW(form_.Handle(), WM_GETFONT, 0, 0));
+  LOGFONTW windowLogical{};
+  ASSERT_NE(GetObjectW(windowFont, sizeof windowLogical, &windowLogical), 0);
+  HDC dc = GetDC(form_.Handle());
+  const auto captionWidth = [dc](HWND label, HFONT font) {
+    const std::wstring caption = win32::WindowText(label).value_or(L"");
+    const HGDIOBJ previous = SelectObject(dc, font);
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
+    SelectObject(dc, previous);
+    return extent.cx;
+  };
+  for (const auto& step : steps) {
+    if (step.clicked != nullptr) Click(step.clicked);
+    for (const window::ControlLayout& layout : window::MainWindowControls()) {
+      if (layout.kind != window::ControlKind::kLabel) continue;
+      const std::string name = window::ControlNameOf(layout);
+      HWND label = Control(name);
+      const auto font = reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0));
+      LOGFONTW logical{};
+      ASSERT_NE(GetObjectW(font, sizeof logical, &logical), 0) << name;
+      RECT client{};
+      GetClientRect(label, &client);
+      const std::string where = name + " \"" + Text(name) + "\", " + step.mode;
+      EXPECT_LE(captionWidth(label, font), client.right) << where;
+      EXPECT_EQ(std::wstring(logical.lfFaceName), std::wstring(windowLogical.lfFaceName)) << where;
+      EXPECT_LE(logical.lfHeight, -11) << where << ": 8 points at 96 dpi at least";
+      if (captionWidth(label, windowFont) <= client.right) {
+        EXPECT_EQ(logical.lfHeight, windowLogical.lfHeight) << where << ": fits at 12 points";
+      }
+    }
+  }
+  ReleaseDC(form_.Handle(), dc);
+  Click("Option1(1)");
+  LOGFONTW produced{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Control("Label2(1)"), WM_GETFONT, 0, 0)),
+             sizeof produced, &produced);
+  EXPECT_GT(produced.lfHeight, windowLogical.lfHeight) << "\"произведена продукция\" is smaller";
+}
+
 TEST_F(Window, ScalesLayoutAndFontWithTheDpi) {
   RECT suggested{};
   GetWindowRect(form_.Handle(), &suggested);
@@ -420,6 +475,30 @@ TEST_F(Window, ScalesLayoutAndFontWithTheDpi) {
   GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Control("Label2(0)"), WM_GETFONT, 0, 0)),
              sizeof font, &font);
   EXPECT_EQ(font.lfHeight, -24) << "12 points at 144 dpi";
+}
+
+// Windows 7 has none of the newer resolution functions: the system's resolution and the
+// frame it draws stand in, and here, at one resolution for all, give what they give.
+TEST_F(Window, WithoutTheNewerDpiFunctionsTheSystemsStandIn) {
+  const win32::DpiFunctions& newer = win32::DpiFunctions::OfThisWindows();
+  ASSERT_NE(newer.dpiForWindow, nullptr) << "Wine has them, as Windows 10 has";
+  ASSERT_NE(newer.adjustWindowRectExForDpi, nullptr);
+  const win32::DpiFunctions windows7;
+  const int dpi = win32::WindowDpi(form_.Handle(), windows7);
+  EXPECT_EQ(dpi, win32::WindowDpi(form_.Handle()));
+  const auto style = static_cast<DWORD>(GetWindowLongPtrW(form_.Handle(), GWL_STYLE));
+  const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(form_.Handle(), GWL_EXSTYLE));
+  const RECT client{0, 0, 461, 345};
+  const RECT older = win32::FrameAround(client, style, exStyle, dpi, windows7);
+  const RECT current = win32::FrameAround(client, style, exStyle, dpi);
+  EXPECT_EQ(older.left, current.left);
+  EXPECT_EQ(older.top, current.top);
+  EXPECT_EQ(older.right, current.right);
+  EXPECT_EQ(older.bottom, current.bottom);
+  RECT frame{};
+  GetWindowRect(form_.Handle(), &frame);
+  EXPECT_EQ(frame.right - frame.left, older.right - older.left);
+  EXPECT_EQ(frame.bottom - frame.top, older.bottom - older.top);
 }
 
 }  // namespace

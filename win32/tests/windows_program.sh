@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Checks the Windows program as a teacher gets it: one file of at most 1 MiB that needs
-# nothing but Windows' own DLLs, in Bulgarian its version record "1.00" and the manifest,
-# and as its icon the window's: 32 x 32 in at most 256 colours, the picture the Linux
-# program shows.
+# Checks the Windows program as a teacher gets it: one 32-bit x86 file of at most 1 MiB,
+# which every Windows from 7 SP1 on loads, 32- or 64-bit or ARM: it imports nothing but
+# functions of Windows 7's own DLLs, each on the list beside this script. In Bulgarian its
+# version record "1.00" and the manifest, and as its icon the window's: 32 x 32 in at most
+# 256 colours, the picture the Linux program shows.
 set -euo pipefail
 exe=$1
 icons=$2
+windows7_imports=$(dirname "$0")/windows7_imports.txt
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -23,16 +25,38 @@ size=$(stat -c %s "$exe")
 [ "$size" -le $((1024 * 1024)) ] || fail "$size bytes, more than 1 MiB"
 ok "$size bytes"
 
-imports=$(x86_64-w64-mingw32-objdump -p "$exe" | awk '/DLL Name:/ { print $3 }' | sort)
-for dll in $imports; do
-  case "${dll,,}" in
-    kernel32.dll | user32.dll | gdi32.dll | comctl32.dll | msvcrt.dll) ;;
-    *) fail "imports $dll, which Windows does not bring" ;;
-  esac
-done
-ok "imports" $imports
+# The unsigned number of a file's given bytes at an offset, little-endian as both formats are.
+number_at() { od -An -t "u$3" -j "$2" -N "$3" "$1" | tr -d ' '; }
+# The machine type in the PE header, whose place the DOS header gives at byte 60: i386.
+machine=$(number_at "$exe" $(($(number_at "$exe" 60 4) + 4)) 2)
+[ "$machine" = $((0x14c)) ] || fail "machine type $(printf '0x%x' "$machine"), not i386 (0x14c)"
+ok "machine type i386"
 
-x86_64-w64-mingw32-windres -i "$exe" -O rc -o "$work/resources.rc"
+# The loader refuses a program that says it needs a later Windows than it is.
+headers=$(i686-w64-mingw32-objdump -p "$exe")
+for field in OSystem Subsystem; do
+  version=$(awk -v major="Major${field}Version" -v minor="Minor${field}Version" \
+    '$1 == major { m = $2 } $1 == minor { n = $2 } END { print m "." n }' <<<"$headers")
+  [ "$version" = 6.1 ] || fail "$field version $version, not 6.1 (Windows 7)"
+done
+ok "made for Windows 6.1 (7) on"
+
+# Every imported function as "dll function", from the import tables objdump lists.
+awk '/DLL Name:/ { dll = tolower($3); next } /^$/ { dll = "" }
+     dll != "" && NF == 3 && $1 ~ /^[0-9a-f]+$/ { print dll, $3 }' <<<"$headers" |
+  sort -u >"$work/imports"
+[ -s "$work/imports" ] || fail "no imports read"
+grep -v '^#' "$windows7_imports" | awk '{ print $1, $2 }' | sort -u >"$work/allowed"
+unknown=$(comm -23 "$work/imports" "$work/allowed")
+[ -z "$unknown" ] || fail "imports what is not known to be in Windows 7 SP1:
+$unknown"
+later=$(grep -v '^#' "$windows7_imports" | awk '$3 !~ /^(2000|XP|Vista|7)$/')
+[ -z "$later" ] || fail "the list allows what came after Windows 7:
+$later"
+ok "imports $(wc -l <"$work/imports") functions, each in Windows 7 SP1, from" \
+  $(cut -d' ' -f1 "$work/imports" | uniq)
+
+i686-w64-mingw32-windres -i "$exe" -O rc -o "$work/resources.rc"
 resources=$work/resources.rc
 has() { grep -q -F -- "$1" "$resources" || fail "no $2"; }
 [ "$(grep -c '^LANGUAGE' "$resources")" = 1 ] && has "LANGUAGE 2, 1" "Bulgarian resources"
@@ -43,18 +67,33 @@ has 'FILEVERSION 1, 0, 0, 0' "numeric file version"
 has 'VALUE "Translation", 0x402, 1200' "Bulgarian translation of the version record"
 ok "version record 1.00"
 has "RT_MANIFEST" "manifest"
-has "PerMonitorV2" "per-monitor DPI awareness"
-has "Microsoft.Windows.Common-Controls" "the system's current controls"
-ok "manifest"
+i686-w64-mingw32-windres -i "$exe" -O res -o "$work/resources.res"
+# The manifest's XML, on one line.
+manifest=$(LC_ALL=C sed -n '/<?xml/,/<\/assembly>/p' "$work/resources.res" | tr -d '\0' |
+  tr -s '\n ' ' ' | sed 's/.*<?xml/<?xml/')
+in_manifest() { grep -q -E -- "$1" <<<"$manifest" || fail "the manifest lacks $2"; }
+in_manifest '<assemblyIdentity type="win32" name="[^"]*Veltaro" [^>]*processorArchitecture="x86"' \
+  "the program's own architecture, x86"
+in_manifest 'Microsoft\.Windows\.Common-Controls' "the system's current controls"
+declare -A windows=(
+  [7]=35138b9a-5d96-4fbd-8e2d-a2440225f93a [8]=4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38
+  [8.1]=1f676c76-80e1-4239-95bb-83d0f6d0da78 [10 and 11]=8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a
+)
+for version in "${!windows[@]}"; do
+  in_manifest "<supportedOS Id=\"\\{${windows[$version]}\\}\"/>" "Windows $version as supported"
+done
+in_manifest '<dpiAware [^>]*>true/pm</dpiAware>' "DPI awareness: per monitor from 8.1 on"
+in_manifest '<dpiAwareness [^>]*>PerMonitorV2,PerMonitor</dpiAwareness>' \
+  "DPI awareness: per monitor, version 2 where Windows has it"
+ok "manifest: x86, Windows 7 to 11, per-monitor DPI awareness"
 
 has "RT_GROUP_ICON" "icon group"
 has '"\040\040\000\000", 1, 32' "32 x 32 icon"
 # The program carries the icon file's 32 x 32 image byte for byte: the file's second entry,
 # whose size and place its directory gives at bytes 30 and 34.
-number_at() { od -An -t u4 -j "$1" -N 4 "$icons/veltaro.ico" | tr -d ' '; }
 hex() { od -An -v -t x1 | tr -d ' \n'; }
-image=$(dd if="$icons/veltaro.ico" bs=1 skip="$(number_at 34)" count="$(number_at 30)" 2>/dev/null | hex)
-x86_64-w64-mingw32-windres -i "$exe" -O res -o "$work/resources.res"
+image=$(dd if="$icons/veltaro.ico" bs=1 skip="$(number_at "$icons/veltaro.ico" 34 4)" \
+  count="$(number_at "$icons/veltaro.ico" 30 4)" 2>/dev/null | hex)
 hex <"$work/resources.res" | grep -q "$image" || fail "the program's icon is not the icon file's"
 # The 32 x 32 image, the icon file's second, is the window's: the same pixels as the raw
 # picture the Linux program embeds, in at most 256 colours.

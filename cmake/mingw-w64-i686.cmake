@@ -1,9 +1,10 @@
-# Cross-builds the Windows program with Debian's mingw-w64. The -posix compilers give the
-# standard library its threads, which GoogleTest's std::mutex needs.
+# Cross-builds the Windows program with Debian's mingw-w64, for 32-bit x86: the one file
+# that runs on 32- and 64-bit Windows alike, and on ARM, which emulates x86. The -posix
+# compilers give the standard library its threads, which GoogleTest's std::mutex needs.
 set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(CMAKE_SYSTEM_PROCESSOR x86)
 
-set(mingw_triplet x86_64-w64-mingw32)
+set(mingw_triplet i686-w64-mingw32)
 set(CMAKE_C_COMPILER ${mingw_triplet}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${mingw_triplet}-g++-posix)
 set(CMAKE_RC_COMPILER ${mingw_triplet}-windres)
