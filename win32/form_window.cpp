@@ -3,6 +3,7 @@
 #include <string>
 
 #include "win32/command_button.h"
+#include "win32/control_colours.h"
 #include "win32/control_windows.h"
 #include "win32/edit_box.h"
 #include "win32/error_report.h"
@@ -30,6 +31,7 @@ FormWindow::FormWindow(HINSTANCE instance) {
                                 kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                                 CW_USEDEFAULT, nullptr, nullptr, instance, this));
   if (!window_) throw SystemError("Cannot create the window " + std::string(layout.name));
+  highContrast_ = HighContrastOn();
   SetFont(static_cast<int>(GetDpiForWindow(Handle())));
   controls_.reserve(window::MainWindowControls().size());
   window::BuildControls(Handle(), [this](const ControlLayout& control, HWND container) {
@@ -93,6 +95,10 @@ LRESULT FormWindow::OnMessage(HWND handle, UINT message, WPARAM wParam, LPARAM l
     case WM_DRAWITEM:
       OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
       return TRUE;
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+      if (handle == Handle()) OnColoursChanged(message == WM_SYSCOLORCHANGE);
+      break;
     case WM_ACTIVATE:
       if (handle != Handle()) break;
       OnActivate(LOWORD(wParam) != WA_INACTIVE);
@@ -130,35 +136,44 @@ void FormWindow::OnCommand(HWND control, int code) {
   }
 }
 
-// Labels and option buttons in their layout colours; a locked box keeps the system's window
-// colour, as every box does, where Windows would draw it grey.
+// Every control in the colours it is given; a locked box keeps the window colour, as every
+// box does, where Windows would draw it grey.
 LRESULT FormWindow::OnControlColour(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
-  const auto dc = reinterpret_cast<HDC>(wParam);
   const ControlLayout* control = LayoutOf(reinterpret_cast<HWND>(lParam));
   if (control == nullptr) return DefWindowProcW(handle, message, wParam, lParam);
-  SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-  if (control->kind == ControlKind::kTextBox) {
-    SetBkColor(dc, GetSysColor(COLOR_WINDOW));
-    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
-  }
-  if (!control->background) return DefWindowProcW(handle, message, wParam, lParam);
-  SetBkColor(dc, ToColorRef(*control->background));
-  return reinterpret_cast<LRESULT>(brushes_.Of(*control->background));
+  const ColourPair colours = ColoursOf(*control, highContrast_);
+  const auto dc = reinterpret_cast<HDC>(wParam);
+  SetTextColor(dc, colours.text);
+  SetBkColor(dc, colours.background);
+  return reinterpret_cast<LRESULT>(brushes_.Of(colours.background));
 }
 
 void FormWindow::OnEraseBackground(HWND container, HDC dc) {
   const ControlLayout* frame = LayoutOf(container);
-  const window::Rgb background =
-      frame != nullptr && frame->background ? *frame->background : window::MainWindow().background;
+  const ColourPair colours =
+      frame != nullptr ? ColoursOf(*frame, highContrast_) : WindowColours(highContrast_);
   RECT client{};
   GetClientRect(container, &client);
-  FillRect(dc, &client, brushes_.Of(background));
+  FillRect(dc, &client, brushes_.Of(colours.background));
 }
 
 void FormWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
   const ControlLayout* button = LayoutOf(item.hwndItem);
-  if (button == nullptr || !button->background) return;
-  DrawCommandButton(item, brushes_.Of(*button->background), dpi_);
+  if (button == nullptr) return;
+  const ColourPair colours = ColoursOf(*button, highContrast_);
+  DrawCommandButton(item, brushes_.Of(colours.background), colours.text, dpi_);
+}
+
+// A change of the system's colours, or of High Contrast, repaints everything in the new ones.
+void FormWindow::OnColoursChanged(bool systemColours) {
+  highContrast_ = HighContrastOn();
+  brushes_.Clear();
+  // Windows' controls learn of new system colours only from their window.
+  if (systemColours) {
+    for (const Control& control : controls_) SendMessageW(control.handle, WM_SYSCOLORCHANGE, 0, 0);
+  }
+  RedrawWindow(Handle(), nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
 }
 
 // The focus comes back to the control that had it, the first one at the start.

@@ -43,6 +43,7 @@ class FormWindow final : public window::BoundForm<Win32TextBox, Win32Label, Win3
   LRESULT OnControlColour(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);
   void OnEraseBackground(HWND container, HDC dc);
   void OnDrawItem(const DRAWITEMSTRUCT& item);
+  void OnColoursChanged(bool systemColours);
   void OnActivate(bool active);
   void OnDpiChanged(int dpi, const RECT& suggested);
 
@@ -54,6 +55,7 @@ class FormWindow final : public window::BoundForm<Win32TextBox, Win32Label, Win3
 
   HWND focus_ = nullptr;  // the control that had the focus when the window was last active
   int dpi_ = 0;
+  bool highContrast_ = false;
   GdiObject<HFONT> font_;
   BrushCache brushes_;
   std::vector<Control> controls_;  // in tab order

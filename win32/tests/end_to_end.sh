@@ -4,11 +4,7 @@
 # samples the window's pixels; then does it again under Bulgarian regional settings.
 set -euo pipefail
 program=$1
-here=$(dirname "$0")
-source "$here/../../scripts/x-session.sh"
-source "$here/../../scripts/wine-session.sh"
-trap 'wine_session_stop; x_session_cleanup' EXIT
-wine_session_start
+source "$(dirname "$0")/wine_display_session.sh"
 
 # The Bulgarian settings, built into the test's own folder: the system may lack them.
 locales=$x_session_work/locales

@@ -11,6 +11,7 @@
 
 #include "win32/control_windows.h"
 #include "win32/form_window.h"
+#include "win32/tests/high_contrast_answer.h"
 #include "win32/text_conversion.h"
 #include "win32/window_text.h"
 #include "window/control_error.h"
@@ -19,9 +20,12 @@
 namespace win32_test {
 
 // The window, loaded and shown on the test's display, with the means to reach its controls
-// as a user or a screen reader would.
+// as a user or a screen reader would. It learns whether High Contrast is on as it would on
+// Windows (see high_contrast_answer.h).
 class Window : public ::testing::Test {
  protected:
+  static void SetUpTestSuite() { AnswerHighContrastAsWindows(); }
+
   void SetUp() override {
     form_.Load();
     ShowWindow(form_.Handle(), SW_SHOWNORMAL);
