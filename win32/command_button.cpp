@@ -33,7 +33,9 @@ void DrawCommandButton(const DRAWITEMSTRUCT& item, HBRUSH face, COLORREF text, i
   SetBkMode(dc, previousMode);
   SelectObject(dc, previousFont);
 
-  if ((item.itemState & ODS_FOCUS) != 0) {
+  // Windows hides focus marks after a mouse click until the keyboard is used, where the
+  // user's keyboard-cues setting asks for it.
+  if ((item.itemState & ODS_FOCUS) != 0 && (item.itemState & ODS_NOFOCUSRECT) == 0) {
     const int inset = window::TwipsToPixels(kFocusInsetTwips, dpi);
     InflateRect(&rect, -inset, -inset);
     DrawFocusRect(dc, &rect);

@@ -44,6 +44,8 @@ FormWindow::FormWindow(HINSTANCE instance) {
     return handle;
   });
   Place();
+  // Focus marks show or hide as Windows' keyboard-cues setting and the last input have them.
+  SendMessageW(Handle(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_INITIALIZE, UISF_HIDEFOCUS), 0);
 }
 
 void FormWindow::SetFont(int dpi) {
@@ -85,7 +87,11 @@ LRESULT CALLBACK FormWindow::WindowProcedure(HWND handle, UINT message, WPARAM w
 LRESULT FormWindow::OnMessage(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
-      OnCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
+      if (LOWORD(wParam) == IDOK) {
+        OnEnter();
+      } else {
+        OnCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
+      }
       return 0;
     case WM_CTLCOLORSTATIC:
       return OnControlColour(handle, message, wParam, lParam);
@@ -101,8 +107,21 @@ LRESULT FormWindow::OnMessage(HWND handle, UINT message, WPARAM wParam, LPARAM l
       break;
     case WM_ACTIVATE:
       if (handle != Handle()) break;
-      OnActivate(LOWORD(wParam) != WA_INACTIVE);
+      OnActivate(LOWORD(wParam) != WA_INACTIVE, HIWORD(wParam) != 0);
       return 0;
+    case WM_SETFOCUS:
+      // Windows focuses the window itself as it restores it while it is still active.
+      if (handle != Handle()) break;
+      focus_.Restore(Handle());
+      return 0;
+    // Windows may take the focus away as it minimises or hides the window, before it
+    // deactivates it: the control that has it is noted while the window is as it was.
+    case WM_SYSCOMMAND:
+      if (handle == Handle() && (wParam & 0xFFF0) == SC_MINIMIZE) focus_.Remember(Handle());
+      break;
+    case WM_WINDOWPOSCHANGING:
+      if (handle == Handle()) focus_.Remember(Handle());
+      break;
     case WM_GETFONT:
       // The window and its frame have the font they give their controls.
       return reinterpret_cast<LRESULT>(font_.get());
@@ -134,6 +153,13 @@ void FormWindow::OnCommand(HWND control, int code) {
       Click(*layout);
     }
   }
+}
+
+// Enter presses the command button that has the focus, as in any Windows dialog; with no
+// default button, Enter anywhere else does nothing.
+void FormWindow::OnEnter() {
+  const ControlLayout* focused = LayoutOf(GetFocus());
+  if (focused != nullptr && focused->kind == ControlKind::kCommandButton) Click(*focused);
 }
 
 // Every control in the colours it is given; a locked box keeps the window colour, as every
@@ -176,16 +202,13 @@ void FormWindow::OnColoursChanged(bool systemColours) {
                RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
 }
 
-// The focus comes back to the control that had it, the first one at the start.
-void FormWindow::OnActivate(bool active) {
+// A minimised window gives its controls the focus back only once it is restored.
+void FormWindow::OnActivate(bool active, bool minimised) {
   if (!active) {
-    focus_ = GetFocus();
-    return;
+    focus_.Remember(Handle());
+  } else if (!minimised) {
+    focus_.Restore(Handle());
   }
-  if (focus_ == nullptr || IsChild(Handle(), focus_) == FALSE) {
-    focus_ = GetNextDlgTabItem(Handle(), nullptr, FALSE);
-  }
-  SetFocus(focus_);
 }
 
 void FormWindow::OnDpiChanged(int dpi, const RECT& suggested) {

@@ -8,6 +8,7 @@
 
 #include "win32/brush_cache.h"
 #include "win32/gdi_object.h"
+#include "win32/remembered_focus.h"
 #include "win32/win32_controls.h"
 #include "window/bound_form.h"
 #include "window/layout.h"
@@ -40,11 +41,12 @@ class FormWindow final : public window::BoundForm<Win32TextBox, Win32Label, Win3
                                           LPARAM lParam) noexcept;
   LRESULT OnMessage(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);
   void OnCommand(HWND control, int code);
+  void OnEnter();
   LRESULT OnControlColour(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);
   void OnEraseBackground(HWND container, HDC dc);
   void OnDrawItem(const DRAWITEMSTRUCT& item);
   void OnColoursChanged(bool systemColours);
-  void OnActivate(bool active);
+  void OnActivate(bool active, bool minimised);
   void OnDpiChanged(int dpi, const RECT& suggested);
 
   void ReportError(const calc::RuntimeError& error) override;
@@ -53,7 +55,7 @@ class FormWindow final : public window::BoundForm<Win32TextBox, Win32Label, Win3
   // The layout of one of the window's controls; none for the window or a stranger.
   const window::ControlLayout* LayoutOf(HWND handle) const;
 
-  HWND focus_ = nullptr;  // the control that had the focus when the window was last active
+  RememberedFocus focus_;
   int dpi_ = 0;
   bool highContrast_ = false;
   GdiObject<HFONT> font_;
