@@ -40,6 +40,7 @@ FormWindow::FormWindow(HINSTANCE instance) {
                                 control.kind == ControlKind::kFrame ? this : nullptr);
     controls_.push_back({&control, handle});
     if (control.kind == ControlKind::kTextBox) SubclassEditBox(handle, control);
+    if (!control.accessibleName.empty()) SetAccessibleName(handle, control.accessibleName);
     Add(control, handle);
     return handle;
   });
@@ -129,8 +130,7 @@ LRESULT FormWindow::OnMessage(HWND handle, UINT message, WPARAM wParam, LPARAM l
       OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;
     case WM_DESTROY:
-      // Closing the window ends the program.
-      if (handle == Handle()) PostQuitMessage(0);
+      if (handle == Handle()) OnDestroy();
       return 0;
     case WM_NCDESTROY:
       if (handle == Handle()) static_cast<void>(window_.release());
@@ -217,6 +217,13 @@ void FormWindow::OnDpiChanged(int dpi, const RECT& suggested) {
   SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
   InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+// Closing the window ends the program; what screen readers were told of its controls goes
+// with it.
+void FormWindow::OnDestroy() {
+  for (const Control& control : controls_) ClearAnnotations(control.handle);
+  PostQuitMessage(0);
 }
 
 void FormWindow::ReportError(const calc::RuntimeError& error) {

@@ -6,6 +6,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "win32/accessible_annotations.h"
 #include "win32/brush_cache.h"
 #include "win32/gdi_object.h"
 #include "win32/remembered_focus.h"
@@ -48,6 +49,7 @@ class FormWindow final : public window::BoundForm<Win32TextBox, Win32Label, Win3
   void OnColoursChanged(bool systemColours);
   void OnActivate(bool active, bool minimised);
   void OnDpiChanged(int dpi, const RECT& suggested);
+  void OnDestroy();
 
   void ReportError(const calc::RuntimeError& error) override;
   void SetFont(int dpi);
@@ -58,6 +60,7 @@ class FormWindow final : public window::BoundForm<Win32TextBox, Win32Label, Win3
   RememberedFocus focus_;
   int dpi_ = 0;
   bool highContrast_ = false;
+  ComApartment apartment_;
   GdiObject<HFONT> font_;
   BrushCache brushes_;
   std::vector<Control> controls_;  // in tab order

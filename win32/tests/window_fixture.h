@@ -11,6 +11,7 @@
 
 #include "win32/control_windows.h"
 #include "win32/form_window.h"
+#include "win32/tests/annotation_store.h"
 #include "win32/tests/high_contrast_answer.h"
 #include "win32/text_conversion.h"
 #include "win32/window_text.h"
@@ -20,8 +21,8 @@
 namespace win32_test {
 
 // The window, loaded and shown on the test's display, with the means to reach its controls
-// as a user or a screen reader would. It learns whether High Contrast is on as it would on
-// Windows (see high_contrast_answer.h).
+// as a user or a screen reader would. It answers to Windows' High Contrast setting and
+// annotation service as they are on Windows (see high_contrast_answer.h, annotation_store.h).
 class Window : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { AnswerHighContrastAsWindows(); }
@@ -122,6 +123,7 @@ class Window : public ::testing::Test {
     return {Text("Label2(0)"), Text("Label2(1)"), Text("Label2(2)")};
   }
 
+  AnnotationStore annotations_;  // first, so that the window finds it as it is made
   win32::FormWindow form_{GetModuleHandleW(nullptr)};
 };
 
