@@ -12,17 +12,19 @@ namespace win32 {
 
 constexpr COLORREF ToColorRef(window::Rgb rgb) { return RGB(rgb.red, rgb.green, rgb.blue); }
 
-// The solid brushes of the layout's colours, each made at the first paint that needs it and
+// The solid brushes the window paints with, each made at the first paint that needs it and
 // kept for every later one.
 class BrushCache {
  public:
-  HBRUSH Of(window::Rgb rgb) {
-    const COLORREF colour = ToColorRef(rgb);
+  HBRUSH Of(COLORREF colour) {
     for (const auto& [made, brush] : brushes_) {
       if (made == colour) return brush.get();
     }
     return brushes_.emplace_back(colour, CreateSolidBrush(colour)).second.get();
   }
+
+  // The system's colours changed: the brushes of the old ones are let go.
+  void Clear() { brushes_.clear(); }
 
  private:
   std::vector<std::pair<COLORREF, GdiObject<HBRUSH>>> brushes_;

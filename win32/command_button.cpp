@@ -14,7 +14,7 @@ constexpr int kFocusInsetTwips = 60;
 
 }  // namespace
 
-void DrawCommandButton(const DRAWITEMSTRUCT& item, HBRUSH face, int dpi) {
+void DrawCommandButton(const DRAWITEMSTRUCT& item, HBRUSH face, COLORREF text, int dpi) {
   HDC dc = item.hDC;
   RECT rect = item.rcItem;
   const bool pressed = (item.itemState & ODS_SELECTED) != 0;
@@ -27,13 +27,15 @@ void DrawCommandButton(const DRAWITEMSTRUCT& item, HBRUSH face, int dpi) {
   const HGDIOBJ previousFont =
       SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0)));
   const int previousMode = SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+  SetTextColor(dc, text);
   DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &textRect,
             DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
   SetBkMode(dc, previousMode);
   SelectObject(dc, previousFont);
 
-  if ((item.itemState & ODS_FOCUS) != 0) {
+  // Windows hides focus marks after a mouse click until the keyboard is used, where the
+  // user's keyboard-cues setting asks for it.
+  if ((item.itemState & ODS_FOCUS) != 0 && (item.itemState & ODS_NOFOCUSRECT) == 0) {
     const int inset = window::TwipsToPixels(kFocusInsetTwips, dpi);
     InflateRect(&rect, -inset, -inset);
     DrawFocusRect(dc, &rect);

@@ -27,7 +27,7 @@ struct ControlClass {
 ControlClass ClassOf(const window::ControlLayout& control, const window::ControlLayout* previous);
 
 // Each control's id is its place in tab order from this one on. Enter and Esc send IDOK
-// and IDCANCEL, which no control has, so neither button answers them.
+// and IDCANCEL, which no control has: neither button is the default or the cancel button.
 inline constexpr int kFirstControlId = 100;
 
 constexpr int ControlId(std::size_t tabPosition) {

@@ -36,10 +36,11 @@ LRESULT OnMessage(EditBox& box, HWND handle, UINT message, WPARAM wParam, LPARAM
       }
       break;
     case WM_GETDLGCODE:
-      // Tab leaves the help text as it leaves every other box.
+      // Tab leaves the help text as it leaves every other box, and tabbing into it keeps the
+      // place the reader had, with nothing selected.
       if (box.layout->multiLine) {
         return DefSubclassProc(handle, message, wParam, lParam) &
-               ~static_cast<LRESULT>(DLGC_WANTALLKEYS | DLGC_WANTTAB);
+               ~static_cast<LRESULT>(DLGC_WANTALLKEYS | DLGC_WANTTAB | DLGC_HASSETSEL);
       }
       break;
     default:

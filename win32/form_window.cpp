@@ -3,6 +3,7 @@
 #include <string>
 
 #include "win32/command_button.h"
+#include "win32/control_colours.h"
 #include "win32/control_windows.h"
 #include "win32/dpi.h"
 #include "win32/edit_box.h"
@@ -31,6 +32,7 @@ FormWindow::FormWindow(HINSTANCE instance) {
                                 kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                                 CW_USEDEFAULT, nullptr, nullptr, instance, this));
   if (!window_) throw SystemError("Cannot create the window " + std::string(layout.name));
+  highContrast_ = HighContrastOn();
   SetFont(WindowDpi(Handle()));
   controls_.reserve(window::MainWindowControls().size());
   window::BuildControls(Handle(), [this](const ControlLayout& control, HWND container) {
@@ -39,10 +41,13 @@ FormWindow::FormWindow(HINSTANCE instance) {
                                 control.kind == ControlKind::kFrame ? this : nullptr);
     controls_.push_back({&control, handle});
     if (control.kind == ControlKind::kTextBox) SubclassEditBox(handle, control);
+    if (!control.accessibleName.empty()) SetAccessibleName(handle, control.accessibleName);
     Add(control, handle);
     return handle;
   });
   Place();
+  // Focus marks show or hide as Windows' keyboard-cues setting and the last input have them.
+  SendMessageW(Handle(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_INITIALIZE, UISF_HIDEFOCUS), 0);
 }
 
 void FormWindow::SetFont(int dpi) {
@@ -84,7 +89,11 @@ LRESULT CALLBACK FormWindow::WindowProcedure(HWND handle, UINT message, WPARAM w
 LRESULT FormWindow::OnMessage(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
-      OnCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
+      if (LOWORD(wParam) == IDOK) {
+        OnEnter();
+      } else {
+        OnCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
+      }
       return 0;
     case WM_CTLCOLORSTATIC:
       return OnControlColour(handle, message, wParam, lParam);
@@ -94,10 +103,27 @@ LRESULT FormWindow::OnMessage(HWND handle, UINT message, WPARAM wParam, LPARAM l
     case WM_DRAWITEM:
       OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
       return TRUE;
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+      if (handle == Handle()) OnColoursChanged(message == WM_SYSCOLORCHANGE);
+      break;
     case WM_ACTIVATE:
       if (handle != Handle()) break;
-      OnActivate(LOWORD(wParam) != WA_INACTIVE);
+      OnActivate(LOWORD(wParam) != WA_INACTIVE, HIWORD(wParam) != 0);
       return 0;
+    case WM_SETFOCUS:
+      // Windows focuses the window itself as it restores it while it is still active.
+      if (handle != Handle()) break;
+      focus_.Restore(Handle());
+      return 0;
+    // Windows may take the focus away as it minimises or hides the window, before it
+    // deactivates it: the control that has it is noted while the window is as it was.
+    case WM_SYSCOMMAND:
+      if (handle == Handle() && (wParam & 0xFFF0) == SC_MINIMIZE) focus_.Remember(Handle());
+      break;
+    case WM_WINDOWPOSCHANGING:
+      if (handle == Handle()) focus_.Remember(Handle());
+      break;
     case WM_GETFONT:
       // The window and its frame have the font they give their controls.
       return reinterpret_cast<LRESULT>(font_.get());
@@ -105,8 +131,7 @@ LRESULT FormWindow::OnMessage(HWND handle, UINT message, WPARAM wParam, LPARAM l
       OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;
     case WM_DESTROY:
-      // Closing the window ends the program.
-      if (handle == Handle()) PostQuitMessage(0);
+      if (handle == Handle()) OnDestroy();
       return 0;
     case WM_NCDESTROY:
       if (handle == Handle()) static_cast<void>(window_.release());
@@ -131,47 +156,60 @@ void FormWindow::OnCommand(HWND control, int code) {
   }
 }
 
-// Labels and option buttons in their layout colours; a locked box keeps the system's window
-// colour, as every box does, where Windows would draw it grey.
+// Enter presses the command button that has the focus, as in any Windows dialog; with no
+// default button, Enter anywhere else does nothing.
+void FormWindow::OnEnter() {
+  const ControlLayout* focused = LayoutOf(GetFocus());
+  if (focused != nullptr && focused->kind == ControlKind::kCommandButton) Click(*focused);
+}
+
+// Every control in the colours it is given; a locked box keeps the window colour, as every
+// box does, where Windows would draw it grey.
 LRESULT FormWindow::OnControlColour(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
-  const auto dc = reinterpret_cast<HDC>(wParam);
   const ControlLayout* control = LayoutOf(reinterpret_cast<HWND>(lParam));
   if (control == nullptr) return DefWindowProcW(handle, message, wParam, lParam);
-  SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-  if (control->kind == ControlKind::kTextBox) {
-    SetBkColor(dc, GetSysColor(COLOR_WINDOW));
-    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
-  }
-  if (!control->background) return DefWindowProcW(handle, message, wParam, lParam);
-  SetBkColor(dc, ToColorRef(*control->background));
-  return reinterpret_cast<LRESULT>(brushes_.Of(*control->background));
+  const ColourPair colours = ColoursOf(*control, highContrast_);
+  const auto dc = reinterpret_cast<HDC>(wParam);
+  SetTextColor(dc, colours.text);
+  SetBkColor(dc, colours.background);
+  return reinterpret_cast<LRESULT>(brushes_.Of(colours.background));
 }
 
 void FormWindow::OnEraseBackground(HWND container, HDC dc) {
   const ControlLayout* frame = LayoutOf(container);
-  const window::Rgb background =
-      frame != nullptr && frame->background ? *frame->background : window::MainWindow().background;
+  const ColourPair colours =
+      frame != nullptr ? ColoursOf(*frame, highContrast_) : WindowColours(highContrast_);
   RECT client{};
   GetClientRect(container, &client);
-  FillRect(dc, &client, brushes_.Of(background));
+  FillRect(dc, &client, brushes_.Of(colours.background));
 }
 
 void FormWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
   const ControlLayout* button = LayoutOf(item.hwndItem);
-  if (button == nullptr || !button->background) return;
-  DrawCommandButton(item, brushes_.Of(*button->background), dpi_);
+  if (button == nullptr) return;
+  const ColourPair colours = ColoursOf(*button, highContrast_);
+  DrawCommandButton(item, brushes_.Of(colours.background), colours.text, dpi_);
 }
 
-// The focus comes back to the control that had it, the first one at the start.
-void FormWindow::OnActivate(bool active) {
+// A change of the system's colours, or of High Contrast, repaints everything in the new ones.
+void FormWindow::OnColoursChanged(bool systemColours) {
+  highContrast_ = HighContrastOn();
+  brushes_.Clear();
+  // Windows' controls learn of new system colours only from their window.
+  if (systemColours) {
+    for (const Control& control : controls_) SendMessageW(control.handle, WM_SYSCOLORCHANGE, 0, 0);
+  }
+  RedrawWindow(Handle(), nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+}
+
+// A minimised window gives its controls the focus back only once it is restored.
+void FormWindow::OnActivate(bool active, bool minimised) {
   if (!active) {
-    focus_ = GetFocus();
-    return;
+    focus_.Remember(Handle());
+  } else if (!minimised) {
+    focus_.Restore(Handle());
   }
-  if (focus_ == nullptr || IsChild(Handle(), focus_) == FALSE) {
-    focus_ = GetNextDlgTabItem(Handle(), nullptr, FALSE);
-  }
-  SetFocus(focus_);
 }
 
 void FormWindow::OnDpiChanged(int dpi, const RECT& suggested) {
@@ -181,6 +219,13 @@ void FormWindow::OnDpiChanged(int dpi, const RECT& suggested) {
   SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
   InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+// Closing the window ends the program; what screen readers were told of its controls goes
+// with it.
+void FormWindow::OnDestroy() {
+  for (const Control& control : controls_) ClearAnnotations(control.handle);
+  PostQuitMessage(0);
 }
 
 void FormWindow::ReportError(const calc::RuntimeError& error) {

@@ -6,8 +6,10 @@
 #include <type_traits>
 #include <vector>
 
+#include "win32/accessible_annotations.h"
 #include "win32/brush_cache.h"
 #include "win32/gdi_object.h"
+#include "win32/remembered_focus.h"
 #include "win32/win32_controls.h"
 #include "window/bound_form.h"
 #include "window/layout.h"
@@ -40,11 +42,14 @@ class FormWindow final : public window::BoundForm<Win32TextBox, Win32Label, Win3
                                           LPARAM lParam) noexcept;
   LRESULT OnMessage(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);
   void OnCommand(HWND control, int code);
+  void OnEnter();
   LRESULT OnControlColour(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);
   void OnEraseBackground(HWND container, HDC dc);
   void OnDrawItem(const DRAWITEMSTRUCT& item);
-  void OnActivate(bool active);
+  void OnColoursChanged(bool systemColours);
+  void OnActivate(bool active, bool minimised);
   void OnDpiChanged(int dpi, const RECT& suggested);
+  void OnDestroy();
 
   void ReportError(const calc::RuntimeError& error) override;
   void SetFont(int dpi);
@@ -52,8 +57,10 @@ class FormWindow final : public window::BoundForm<Win32TextBox, Win32Label, Win3
   // The layout of one of the window's controls; none for the window or a stranger.
   const window::ControlLayout* LayoutOf(HWND handle) const;
 
-  HWND focus_ = nullptr;  // the control that had the focus when the window was last active
+  RememberedFocus focus_;
   int dpi_ = 0;
+  bool highContrast_ = false;
+  ComApartment apartment_;
   GdiObject<HFONT> font_;
   BrushCache brushes_;
   std::vector<Control> controls_;  // in tab order

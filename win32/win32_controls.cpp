@@ -3,6 +3,7 @@
 #include <optional>
 #include <utility>
 
+#include "win32/accessible_annotations.h"
 #include "win32/fitted_label_font.h"
 #include "win32/text_conversion.h"
 #include "win32/window_text.h"
@@ -52,10 +53,15 @@ void Win32TextBox::SetText(std::string_view text) {
   // A text wider than the box shows its beginning, so that a minus sign is always seen.
   SendMessageW(Existing(), EM_SETSEL, 0, 0);
   SendMessageW(Existing(), EM_SCROLLCARET, 0, 0);
+  // An emptied box has nothing to say.
+  if (!text.empty() && (GetWindowLongPtrW(Existing(), GWL_STYLE) & ES_READONLY) != 0) {
+    AnnounceLiveRegion(Existing());
+  }
 }
 
 void Win32TextBox::SetLocked(bool locked) {
   Expect(SendMessageW(Existing(), EM_SETREADONLY, locked ? TRUE : FALSE, 0) != 0, "Locked");
+  SetLiveRegion(Existing(), locked);
 }
 
 void Win32Label::SetCaption(std::string_view caption) {

@@ -29,6 +29,8 @@ class Win32Control : protected window::ControlElement {
   HWND handle_;
 };
 
+// A locked box is one only the program writes, such as the result: a screen reader is told
+// of each text the program gives it, while the focus stays where the user left it.
 class Win32TextBox final : public window::TextBox, Win32Control {
  public:
   using Win32Control::Win32Control;

@@ -4,15 +4,13 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "calc/runtime_error.h"
-#include "win32/control_windows.h"
 #include "win32/dpi.h"
+#include "win32/tests/window_fixture.h"
 #include "win32/text_conversion.h"
 #include "win32/window_text.h"
 #include "window/control_error.h"
@@ -45,107 +43,7 @@ void CALLBACK DismissReport(HWND, UINT, UINT_PTR, DWORD) {
   SendMessageW(report, WM_COMMAND, IDOK, 0);
 }
 
-struct ControlSearch {
-  int id;
-  HWND found;
-};
-
-BOOL CALLBACK FindControl(HWND child, LPARAM data) {
-  auto* search = reinterpret_cast<ControlSearch*>(data);
-  if (GetDlgCtrlID(child) == search->id) search->found = child;
-  return search->found == nullptr;
-}
-
-class Window : public ::testing::Test {
- protected:
-  void SetUp() override {
-    form_.Load();
-    ShowWindow(form_.Handle(), SW_SHOWNORMAL);
-    UpdateWindow(form_.Handle());
-    Pump();
-  }
-
-  void Pump() {
-    MSG message{};
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) != FALSE) {
-      if (IsDialogMessageW(form_.Handle(), &message) != FALSE) continue;
-      TranslateMessage(&message);
-      DispatchMessageW(&message);
-    }
-  }
-
-  // A control by its name, found as a screen reader or a test tool would: by its id.
-  HWND Control(std::string_view name) const {
-    HWND handle = Find(name);
-    EXPECT_NE(handle, nullptr) << "no control " << name;
-    return handle;
-  }
-
-  HWND Find(std::string_view name) const {
-    const std::span<const window::ControlLayout> controls = window::MainWindowControls();
-    for (std::size_t position = 0; position < controls.size(); ++position) {
-      if (window::ControlNameOf(controls[position]) != name) continue;
-      ControlSearch search{win32::ControlId(position), nullptr};
-      EnumChildWindows(form_.Handle(), &FindControl, reinterpret_cast<LPARAM>(&search));
-      return search.found;
-    }
-    return nullptr;
-  }
-
-  std::string Text(std::string_view name) const {
-    return win32::ToUtf8(win32::WindowText(Control(name)).value_or(L"(unreadable)"));
-  }
-
-  std::string Focused() const {
-    for (const window::ControlLayout& control : window::MainWindowControls()) {
-      std::string name = window::ControlNameOf(control);
-      if (Find(name) == GetFocus()) return name;
-    }
-    return "(none)";
-  }
-
-  void Type(std::string_view box, std::wstring_view units) {
-    for (const wchar_t unit : units) SendMessageW(Control(box), WM_CHAR, unit, 1);
-  }
-
-  void Paste(std::string_view box, const std::wstring& text) {
-    ASSERT_NE(OpenClipboard(form_.Handle()), FALSE);
-    EmptyClipboard();
-    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-    std::memcpy(GlobalLock(memory), text.c_str(), bytes);
-    GlobalUnlock(memory);
-    SetClipboardData(CF_UNICODETEXT, memory);
-    CloseClipboard();
-    SendMessageW(Control(box), WM_PASTE, 0, 0);
-  }
-
-  void Click(std::string_view button) {
-    SendMessageW(Control(button), BM_CLICK, 0, 0);
-    Pump();
-  }
-
-  void Calculate(const wchar_t* part, const wchar_t* whole) {
-    SetWindowTextW(Control("Text2(0)"), part);
-    SetWindowTextW(Control("Text2(1)"), whole);
-    Click("Command1(0)");
-  }
-
-  void Key(WPARAM key) {
-    MSG message{GetFocus(), WM_KEYDOWN, key, 1, 0, {}};
-    if (IsDialogMessageW(form_.Handle(), &message) == FALSE) {
-      TranslateMessage(&message);
-      DispatchMessageW(&message);
-    }
-    Pump();
-  }
-
-  std::vector<std::string> Labels() const {
-    return {Text("Label2(0)"), Text("Label2(1)"), Text("Label2(2)")};
-  }
-
-  win32::FormWindow form_{GetModuleHandleW(nullptr)};
-};
+using win32_test::Window;
 
 TEST_F(Window, ControlsStandWhereLaidOut) {
   const struct {
@@ -268,17 +166,97 @@ TEST_F(Window, ArrowKeysSelectWithinTheGroup) {
             (std::vector<std::string>{"годна продукция", "произведена продукция", "рандеман %"}));
 }
 
-TEST_F(Window, EnterAndEscapeDoNothing) {
+TEST_F(Window, EnterPressesOnlyAFocusedButtonAndEscapeNothing) {
   SetWindowTextW(Control("Text2(0)"), L"45");
   SetWindowTextW(Control("Text2(1)"), L"60");
-  for (const char* button : {"Command1(0)", "Command1(1)"}) {
-    SetFocus(Control(button));
+  // There is no default button: Enter in a box presses nothing.
+  for (const char* box : {"Text2(0)", "Text2(1)", "Text1(0)"}) {
+    SetFocus(Control(box));
     Key(VK_RETURN);
-    Key(VK_ESCAPE);
-    EXPECT_EQ(Text("Text2(2)"), "") << "Enter on " << button << " is no click";
-    EXPECT_EQ(Text("Text2(0)"), "45") << "Esc on " << button << " is no clear";
-    EXPECT_TRUE(IsWindow(form_.Handle()));
+    EXPECT_EQ(Text("Text2(2)"), "") << "Enter in " << box << " is no click";
   }
+  SetFocus(Control("Command1(0)"));
+  Key(VK_ESCAPE);
+  EXPECT_EQ(Text("Text2(2)"), "") << "Esc is no click";
+  Key(VK_RETURN);
+  EXPECT_EQ(Text("Text2(2)"), "75%") << "Enter on Изчисли presses it";
+  EXPECT_EQ(Focused(), "Command1(0)");
+  SetFocus(Control("Command1(1)"));
+  Key(VK_ESCAPE);
+  EXPECT_EQ(Text("Text2(0)"), "45") << "Esc is no clear";
+  Key(VK_RETURN);
+  EXPECT_EQ(Text("Text2(0)"), "") << "Enter on Изчисти presses it";
+  EXPECT_TRUE(IsWindow(form_.Handle()));
+}
+
+TEST_F(Window, TabbingIntoTheHelpKeepsItsPlaceAndSelectsNothing) {
+  HWND help = Control("Text1(0)");
+  SendMessageW(help, EM_LINESCROLL, 0, 3);
+  const LRESULT firstLine = SendMessageW(help, EM_GETFIRSTVISIBLELINE, 0, 0);
+  ASSERT_GT(firstLine, 0);
+  SetFocus(Control("Command1(1)"));
+  Key(VK_TAB);
+  ASSERT_EQ(Focused(), "Text1(0)");
+  DWORD start = 0;
+  DWORD end = 0;
+  SendMessageW(help, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(start, end) << "nothing is selected";
+  EXPECT_EQ(SendMessageW(help, EM_GETFIRSTVISIBLELINE, 0, 0), firstLine) << "the help stays put";
+}
+
+TEST_F(Window, TheFocusComesBackAfterMinimisingOrHiding) {
+  const struct {
+    const char* how;
+    int away;
+    int back;
+  } cases[] = {
+      {"minimised and restored", SW_MINIMIZE, SW_RESTORE},
+      {"hidden and shown", SW_HIDE, SW_SHOW},
+  };
+  for (const auto& c : cases) {
+    for (const char* control : {"Text2(1)", "Command1(0)", "Option1(0)"}) {
+      SetFocus(Control(control));
+      Pump();
+      ShowWindow(form_.Handle(), c.away);
+      Pump();
+      ShowWindow(form_.Handle(), c.back);
+      Pump();
+      EXPECT_EQ(Focused(), control) << c.how;
+    }
+  }
+}
+
+// The focus mark of an owner-drawn button, drawn as Windows asks it to be when the button
+// has the focus: with or without the mark the keyboard-cues setting hides.
+TEST_F(Window, AButtonHidesItsFocusMarkWhereWindowsAsksIt) {
+  HWND button = Control("Command1(0)");
+  RECT rect{};
+  GetClientRect(button, &rect);
+  HDC screen = GetDC(button);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, rect.right, rect.bottom);
+  const HGDIOBJ previous = SelectObject(dc, bitmap);
+  const auto marked = [&](UINT state) {
+    DRAWITEMSTRUCT item{ODT_BUTTON, static_cast<UINT>(GetDlgCtrlID(button)),
+                        0,          ODA_DRAWENTIRE,
+                        state,      button,
+                        dc,         rect,
+                        0};
+    SendMessageW(form_.Handle(), WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
+    // The mark stands 4 pixels inside the edge at 96 dpi, left of the caption: along its
+    // left side the face shows through every other pixel where it is drawn.
+    const COLORREF face = GetPixel(dc, 2, rect.bottom / 2);
+    for (int y = 5; y < rect.bottom - 5; ++y) {
+      if (GetPixel(dc, 4, y) != face) return true;
+    }
+    return false;
+  };
+  EXPECT_TRUE(marked(ODS_FOCUS)) << "a focused button shows its mark";
+  EXPECT_FALSE(marked(ODS_FOCUS | ODS_NOFOCUSRECT)) << "until Windows hides focus marks";
+  SelectObject(dc, previous);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  ReleaseDC(button, screen);
 }
 
 TEST_F(Window, CalculatesOnAClickAndOnAQuickSecondClick) {

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string_view>
+
+namespace win32 {
+
+// What a screen reader learns of a control beyond what Windows tells it by itself, given
+// through Windows' annotation service (oleacc, from Windows XP on). Each is a courtesy to the
+// listener: where the service or a property is missing (Windows 7 knows no live regions),
+// the window works as before, unannounced.
+
+// COM, which the annotation service needs, on the window's thread for as long as it lives.
+class ComApartment {
+ public:
+  ComApartment();
+  ~ComApartment();
+  ComApartment(const ComApartment&) = delete;
+  ComApartment& operator=(const ComApartment&) = delete;
+
+ private:
+  bool opened_;
+};
+
+// The name a control has for a screen reader where no label gives it one.
+void SetAccessibleName(HWND control, std::string_view name);
+
+// Makes a box a polite live region, or no longer one: a screen reader reads out what the
+// program writes into it without taking the user's focus there.
+void SetLiveRegion(HWND box, bool live);
+
+// Tells screen readers that the text of a live region changed.
+void AnnounceLiveRegion(HWND box);
+
+// Lets go of what was said of a control, before it is destroyed.
+void ClearAnnotations(HWND control);
+
+}  // namespace win32
