@@ -50,13 +50,9 @@ void SetAccessibleName(HWND control, std::string_view name) {
                           text.data());
 }
 
-void SetLiveRegion(HWND box, bool live) {
+void SetLiveRegion(HWND box) {
   const auto service = AnnotationService();
   if (!service) return;
-  if (!live) {
-    service->ClearHwndProps(box, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, &kLiveSetting, 1);
-    return;
-  }
   VARIANT polite{};
   polite.vt = VT_I4;
   polite.lVal = kPolite;

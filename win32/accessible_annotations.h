@@ -26,9 +26,9 @@ class ComApartment {
 // The name a control has for a screen reader where no label gives it one.
 void SetAccessibleName(HWND control, std::string_view name);
 
-// Makes a box a polite live region, or no longer one: a screen reader reads out what the
-// program writes into it without taking the user's focus there.
-void SetLiveRegion(HWND box, bool live);
+// Makes a box a polite live region: a screen reader reads out what the program writes
+// there.
+void SetLiveRegion(HWND box);
 
 // Tells screen readers that the text of a live region changed.
 void AnnounceLiveRegion(HWND box);

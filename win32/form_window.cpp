@@ -42,6 +42,7 @@ FormWindow::FormWindow(HINSTANCE instance) {
     controls_.push_back({&control, handle});
     if (control.kind == ControlKind::kTextBox) SubclassEditBox(handle, control);
     if (!control.accessibleName.empty()) SetAccessibleName(handle, control.accessibleName);
+    if (control.announcesChanges) SetLiveRegion(handle);
     Add(control, handle);
     return handle;
   });

@@ -54,14 +54,11 @@ void Win32TextBox::SetText(std::string_view text) {
   SendMessageW(Existing(), EM_SETSEL, 0, 0);
   SendMessageW(Existing(), EM_SCROLLCARET, 0, 0);
   // An emptied box has nothing to say.
-  if (!text.empty() && (GetWindowLongPtrW(Existing(), GWL_STYLE) & ES_READONLY) != 0) {
-    AnnounceLiveRegion(Existing());
-  }
+  if (!text.empty() && Layout().announcesChanges) AnnounceLiveRegion(Existing());
 }
 
 void Win32TextBox::SetLocked(bool locked) {
   Expect(SendMessageW(Existing(), EM_SETREADONLY, locked ? TRUE : FALSE, 0) != 0, "Locked");
-  SetLiveRegion(Existing(), locked);
 }
 
 void Win32Label::SetCaption(std::string_view caption) {

@@ -48,6 +48,9 @@ struct ControlLayout {
   std::optional<ControlName> labelledBy;
   // What assistive technology calls a control that no label names; empty for none.
   std::string_view accessibleName;
+  // A text the program writes here is read out by a screen reader as it changes (a polite
+  // live region), without the focus moving to it.
+  bool announcesChanges = false;
 };
 
 struct FontLayout {
