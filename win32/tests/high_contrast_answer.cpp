@@ -76,8 +76,8 @@ void AnswerHighContrastAsWindows() {
 
 void SetHighContrastFlag(bool on) {
   const wchar_t* value = on ? kOn : kOff;
-  RegSetKeyValueW(HKEY_CURRENT_USER, kKey, kFlags, REG_SZ, value,
-                  static_cast<DWORD>((std::wcslen(value) + 1) * sizeof(wchar_t)));
+  const std::size_t bytes = (std::wcslen(value) + 1) * sizeof(wchar_t);
+  RegSetKeyValueW(HKEY_CURRENT_USER, kKey, kFlags, REG_SZ, value, static_cast<DWORD>(bytes));
 }
 
 }  // namespace win32_test
