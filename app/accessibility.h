@@ -3,8 +3,8 @@
 namespace app {
 
 // Lets assistive technology read the window as a frame named by its caption, and every
-// single-line box as editable only while it is not locked: a locked box takes no text
-// from a screen reader, as it takes none from the keyboard.
+// box as editable only while it is not locked: a locked box takes no text from a screen
+// reader, as it takes none from the keyboard.
 void InstallAccessibleInterfaces();
 
 }  // namespace app
