@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
+#include "app/announcement.h"
 #include "app/form_window.h"
 #include "app/text_box_accessible.h"
 
@@ -18,6 +19,9 @@ QAccessibleInterface* CreateAccessible(const QString& /*className*/, QObject* ob
   }
   if (auto* box = qobject_cast<QLineEdit*>(object)) return SingleLineBoxAccessible(box);
   if (auto* box = qobject_cast<QPlainTextEdit*>(object)) return MultiLineBoxAccessible(box);
+  if (auto* announcement = qobject_cast<Announcement*>(object)) {
+    return new QAccessibleWidget(announcement, QAccessible::Notification);
+  }
   return nullptr;
 }
 

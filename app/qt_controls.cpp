@@ -4,6 +4,7 @@
 #include <QButtonGroup>
 #include <QPixmap>
 
+#include "app/announcement.h"
 #include "app/control_widgets.h"
 #include "window/control_error.h"
 
@@ -40,6 +41,7 @@ void QtTextBox::SetText(std::string_view text) {
   box.setCursorPosition(0);
   QPixmap scratch(box.size());
   box.render(&scratch);
+  AnnounceWrittenText(box);
 }
 
 void QtTextBox::SetLocked(bool locked) {

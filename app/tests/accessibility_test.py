@@ -2,7 +2,8 @@
 """Reads the running program through AT-SPI as a screen reader does, with a running event
 loop (so that names and states are kept and updated from the program's events), and
 works it through accessibility calls alone: every text it shows refuses a write unless
-the user may type there. Prints one line per failed check and a closing count; exits non-zero on any failure."""
+the user may type there, and each result it writes is raised as a notification showing
+it. Prints one line per failed check and a closing count; exits non-zero on any failure."""
 
 import subprocess
 import sys
@@ -68,6 +69,14 @@ def until(condition, ms=10000):
 def on_focus(event):
     if event.detail1 == 1:
         focused.append((event.source.getRole(), event.source.name))
+
+
+announced = []
+
+
+def on_showing(event):
+    if event.detail1 == 1 and event.source.getRole() == pyatspi.ROLE_NOTIFICATION:
+        announced.append(event.source.name)
 
 
 def texts_under(accessible):
@@ -148,6 +157,9 @@ def steps():
     yield from until(lambda: text_of(result) == "75%")
     check("the result after Изчисли", text_of(result), "75%")
 
+    yield from until(lambda: len(announced) == 1)
+    check("announced after Изчисли", announced, ["75%"])
+
     # Every text the program shows, where the user cannot type, refuses every write.
     read_only = [(a, t) for a, t in texts_under(window)
                  if not a.getState().contains(pyatspi.STATE_EDITABLE)]
@@ -165,6 +177,17 @@ def steps():
     result.queryText().setSelection(0, 0, 2)
     yield 100
     check("the result can be selected", result.queryText().getSelection(0), (0, 2))
+
+    # The same result again is announced again; a whole below 1 writes nothing, and so
+    # announces nothing.
+    act(calculate, "Press")
+    yield from until(lambda: len(announced) == 2)
+    check("announced after Изчисли again", announced, ["75%"] * 2)
+    whole.queryEditableText().setTextContents("0")
+    act(calculate, "Press")
+    yield 300
+    check("announced after a whole of 0", announced, ["75%"] * 2)
+    whole.queryEditableText().setTextContents("60")
 
     # Selecting a mode renames the boxes; what a reader says as the focus enters each box.
     act(options[1], "Toggle")
@@ -186,6 +209,7 @@ def steps():
     check("the boxes' names after Изчисти", [b.name for b in boxes], EFFICIENCY)
     check("no mode after Изчисти",
           [o.getState().contains(pyatspi.STATE_CHECKED) for o in options], [False] * 3)
+    check("announced after Изчисти", announced, ["75%"] * 2)
 
     # The error report, in Bulgarian to its button.
     part.queryEditableText().setTextContents("1e999")
@@ -210,6 +234,7 @@ def steps():
 
 def main():
     pyatspi.Registry.registerEventListener(on_focus, "object:state-changed:focused")
+    pyatspi.Registry.registerEventListener(on_showing, "object:state-changed:showing")
     # As a screen reader does, so that the program reports renamed controls.
     pyatspi.Registry.registerEventListener(lambda event: None,
                                            "object:property-change:accessible-name")
