@@ -81,10 +81,8 @@ class BoxAccessible : public QAccessibleWidget,
   }
   int characterCount() const override { return static_cast<int>(Contents().size()); }
   QRect characterRect(int offset) const override {
-    const QString characters = Contents();
-    if (offset < 0 || offset >= characters.size()) return {};
-    return CharacterRect(offset,
-                         QFontMetrics(widget()->font()).horizontalAdvance(characters.at(offset)));
+    if (offset < 0 || offset >= characterCount()) return {};
+    return CharacterRect(offset);
   }
   int offsetAtPoint(const QPoint& point) const override { return OffsetAt(point); }
   // The caret passes the end first, so that the start is in view with as much after it.
@@ -113,8 +111,8 @@ class BoxAccessible : public QAccessibleWidget,
   virtual int Cursor() const = 0;
   virtual void SetCursor(int position) = 0;
   virtual void Select(int start, int end) = 0;
-  // On the screen, for a character of the given width.
-  virtual QRect CharacterRect(int offset, int width) const = 0;
+  // On the screen, from the caret before the character to the caret after it.
+  virtual QRect CharacterRect(int offset) const = 0;
   virtual int OffsetAt(const QPoint& global) const = 0;
   virtual void Replace(int start, int end, const QString& text) = 0;
 };
@@ -134,14 +132,16 @@ class SingleLineAccessible final : public BoxAccessible {
   int Cursor() const override { return Box().cursorPosition(); }
   void SetCursor(int position) override { Box().setCursorPosition(position); }
   void Select(int start, int end) override { Box().setSelection(start, end - start); }
-  QRect CharacterRect(int offset, int width) const override {
+  QRect CharacterRect(int offset) const override {
     // Measured from the caret, which Qt places with the box's alignment and scrolling.
     const QFontMetrics metrics(Box().font());
     const QString characters = Box().text();
     const QRect caret = Box().inputMethodQuery(Qt::ImCursorRectangle).toRect();
-    const int x = caret.x() + metrics.horizontalAdvance(characters.left(offset)) -
-                  metrics.horizontalAdvance(characters.left(Box().cursorPosition()));
-    return {Box().mapToGlobal(QPoint(x, caret.y())), QSize(width, caret.height())};
+    const int origin =
+        caret.x() - metrics.horizontalAdvance(characters.left(Box().cursorPosition()));
+    const int left = origin + metrics.horizontalAdvance(characters.left(offset));
+    const int right = origin + metrics.horizontalAdvance(characters.left(offset + 1));
+    return {Box().mapToGlobal(QPoint(left, caret.y())), QSize(right - left, caret.height())};
   }
   int OffsetAt(const QPoint& global) const override {
     return Box().cursorPositionAt(Box().mapFromGlobal(global));
@@ -212,10 +212,16 @@ class MultiLineAccessible final : public BoxAccessible {
     cursor.setPosition(Within(end), QTextCursor::KeepAnchor);
     Box().setTextCursor(cursor);
   }
-  QRect CharacterRect(int offset, int width) const override {
+  QRect CharacterRect(int offset) const override {
     QTextCursor cursor(Box().document());
-    cursor.setPosition(Within(offset));
+    cursor.setPosition(offset);
     const QRect caret = Box().cursorRect(cursor);
+    cursor.setPosition(offset + 1);
+    const QRect next = Box().cursorRect(cursor);
+    // The last character of a screen line ends where its own advance takes it.
+    const int width = next.top() == caret.top()
+                          ? next.x() - caret.x()
+                          : QFontMetrics(Box().font()).horizontalAdvance(Contents().at(offset));
     return {Box().viewport()->mapToGlobal(caret.topLeft()), QSize(width, caret.height())};
   }
   int OffsetAt(const QPoint& global) const override {

@@ -60,6 +60,7 @@ class FormWindowTest : public QObject {
   void theResultCanBeSelectedAndCopied();
   void assistiveTechnologyWritesOnlyTheInputBoxes_data();
   void assistiveTechnologyWritesOnlyTheInputBoxes();
+  void assistiveTechnologyFindsEachCharacter_data();
   void assistiveTechnologyFindsEachCharacter();
   void windowIsAFrameNamedByItsCaption();
   void selectingAModeRelabelsAndKeepsTheNumbers_data();
@@ -421,23 +422,32 @@ void FormWindowTest::assistiveTechnologyWritesOnlyTheInputBoxes() {
 }
 
 // A screen reader's pointer and the text agree: the point in each character's box is
-// that character's offset, whatever the box's alignment and scrolling.
+// that character's offset, whatever the box's alignment, scrolling and wrapping.
+void FormWindowTest::assistiveTechnologyFindsEachCharacter_data() {
+  QTest::addColumn<QString>("box");
+  QTest::addColumn<int>("characters");
+  QTest::newRow("result, centred and scrolled") << "Text2(2)" << -1;
+  QTest::newRow("help text, over its first wrapped lines") << "Text1(0)" << 200;
+}
+
 void FormWindowTest::assistiveTechnologyFindsEachCharacter() {
-  Type("Text2(0)", "1e13");
-  Type("Text2(1)", "1");
-  Click("Command1(0)");
-  const QString result = Text("Text2(2)");
-  QAccessibleTextInterface* text = Accessible("Text2(2)")->textInterface();
-  QCOMPARE(text->characterCount(), result.size());
-  int previousRight = std::numeric_limits<int>::min();
-  for (int offset = 0; offset < result.size(); ++offset) {
+  QFETCH(QString, box);
+  QFETCH(int, characters);
+  Calculate("1e13", "1");
+  QAccessibleTextInterface* text = Accessible(box)->textInterface();
+  QCOMPARE(text->characterCount(), Accessible(box)->text(QAccessible::Value).size());
+  const int count = characters < 0 ? text->characterCount() : characters;
+  QRect previous;
+  for (int offset = 0; offset < count; ++offset) {
     const QRect character = text->characterRect(offset);
     QVERIFY2(character.width() > 0, qPrintable(QString::number(offset)));
-    QVERIFY(character.left() >= previousRight);
-    previousRight = character.right();
+    // Left to right along a line; the next line starts lower down.
+    QVERIFY(offset == 0 || character.top() > previous.top() ||
+            character.left() >= previous.right());
+    previous = character;
     QCOMPARE(text->offsetAtPoint(character.center() - QPoint(character.width() / 4, 0)), offset);
   }
-  QVERIFY(text->characterRect(result.size()).isNull());
+  QVERIFY(text->characterRect(text->characterCount()).isNull());
 }
 
 void FormWindowTest::windowIsAFrameNamedByItsCaption() {
