@@ -9,6 +9,13 @@ await_window() {
   xdotool search --name "$1" | head -n 1
 }
 
+# Starts the program under a locale, to end with the session; sets $window once it shows.
+start_in_locale() {  # locale, program
+  LC_ALL=$1 "$2" &
+  x_session_pids+=($!)
+  window=$(await_window '^www\.veltaro\.bg ')
+}
+
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$x_session_work/display" 2>/dev/null &
 x_session_pids+=($!)
 await test -s "$x_session_work/display" || fail "Xvfb did not start"

@@ -10,9 +10,7 @@ source "$here/../../scripts/x-session.sh"
 source "$here/../../scripts/accessibility-session.sh"
 source "$here/../../scripts/screen-reader-session.sh"
 
-LC_ALL=bg_BG.UTF-8 "$program" &
-x_session_pids+=($!)
-window=$(await_window '^www\.veltaro\.bg ')
+start_in_locale bg_BG.UTF-8 "$program"
 xdotool windowactivate --sync "$window"
 await_speech '^Задачата и използваните термини' 0
 passed=1
