@@ -1,19 +1,16 @@
 #include "app/form_window.h"
 
 #include <QButtonGroup>
-#include <QIcon>
-#include <QImage>
 #include <QLabel>
 #include <QLocale>
-#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QResource>
 
 #include "app/control_widgets.h"
 #include "app/error_report.h"
 #include "app/title_bar.h"
 #include "app/window_font.h"
+#include "app/window_icon.h"
 #include "window/build_controls.h"
 #include "window/pixels.h"
 
@@ -21,18 +18,6 @@ namespace app {
 namespace {
 
 using window::ControlLayout;
-
-// The icon's pixels as raw RGBA bytes: no image reader, so no image plugin, at start.
-QIcon WindowIcon() {
-  constexpr int kSide = 32;
-  constexpr qsizetype kBytes = qsizetype{kSide} * kSide * 4;
-  const QResource pixels(QStringLiteral(":/icons/veltaro-32.rgba"));
-  const QByteArray bytes = pixels.uncompressedData();
-  if (bytes.size() != kBytes) return {};
-  const QImage image(reinterpret_cast<const uchar*>(bytes.constData()), kSide, kSide,
-                     QImage::Format_RGBA8888);
-  return {QPixmap::fromImage(image)};
-}
 
 // Gives the window its caption, icon, font, size and colour; returns its client area.
 QWidget* Furnish(QWidget& form, const window::WindowLayout& layout) {

@@ -26,8 +26,36 @@ std::string Environment(const char* name) {
   return value != nullptr ? value : "";
 }
 
-// What went wrong with each platform Qt was told to try, from the environment Qt reads;
-// X11 when it was told nothing.
+// Qt's own words when it has no plugin of the platform's name, rather than one that failed.
+bool PluginMissing(const std::string& platform) {
+  const QString notFound =
+      QStringLiteral("Could not find the Qt platform plugin \"%1\"").arg(platform.c_str());
+  return std::any_of(held.cbegin(), held.cend(),
+                     [&](const HeldMessage& message) { return message.text.startsWith(notFound); });
+}
+
+// Qt's plugins for Wayland come in a package of their own, which Debian only recommends.
+std::string PluginFor(const std::string& platform) {
+  if (platform.starts_with("wayland")) return "Wayland от пакета qt6-wayland";
+  return "платформата „" + platform + "“";
+}
+
+std::string WhatFailedWith(const std::string& platform) {
+  if (PluginMissing(platform)) return "липсва приставката на Qt за " + PluginFor(platform);
+  if (platform.starts_with("wayland")) {
+    const std::string display = Environment("WAYLAND_DISPLAY");
+    return "дисплеят на Wayland „" + (display.empty() ? "wayland-0" : display) + "“ не отговаря";
+  }
+  if (platform.starts_with("xcb")) {
+    const std::string display = Environment("DISPLAY");
+    return display.empty() ? "не е зададен дисплей на X11 (DISPLAY е празна)"
+                           : "дисплеят на X11 „" + display + "“ не отговаря";
+  }
+  return "платформата „" + platform + "“ не тръгна";
+}
+
+// What went wrong with each platform Qt was told to try, from the environment Qt reads
+// and from what Qt said; X11 when it was told nothing.
 std::string WhatFailed() {
   std::string platforms = Environment("QT_QPA_PLATFORM");
   if (platforms.empty()) platforms = "xcb";
@@ -37,18 +65,7 @@ std::string WhatFailed() {
     const std::size_t end = std::min(platforms.find(';', start), platforms.size());
     const std::string platform = platforms.substr(start, end - start);
     start = end + 1;
-    std::string what;
-    if (platform.starts_with("wayland")) {
-      const std::string display = Environment("WAYLAND_DISPLAY");
-      what = "дисплеят на Wayland „" + (display.empty() ? "wayland-0" : display) + "“ не отговаря";
-    } else if (platform.starts_with("xcb")) {
-      const std::string display = Environment("DISPLAY");
-      what = display.empty() ? "не е зададен дисплей на X11 (DISPLAY е празна)"
-                             : "дисплеят на X11 „" + display + "“ не отговаря";
-    } else {
-      what = "платформата „" + platform + "“ не тръгна";
-    }
-    failed += (failed.empty() ? "" : "; ") + what;
+    failed += (failed.empty() ? "" : "; ") + WhatFailedWith(platform);
   }
   return failed;
 }

@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QPixmap>
 
+#include "app/announcement.h"
 #include "app/control_widgets.h"
 #include "window/fitted_caption.h"
 
@@ -55,6 +56,7 @@ void QtTextBox::SetText(std::string_view text) {
   box.setCursorPosition(0);
   QPixmap scratch(box.size());
   box.render(&scratch);
+  AnnounceWrittenText(box);
 }
 
 void QtTextBox::SetLocked(bool locked) {

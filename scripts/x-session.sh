@@ -9,6 +9,13 @@ await_window() {
   xdotool search --name "$1" | head -n 1
 }
 
+# Starts the program under a locale, to end with the session; sets $window once it shows.
+start_in_locale() {  # locale, program
+  LC_ALL=$1 "$2" &
+  x_session_pids+=($!)
+  window=$(await_window '^www\.veltaro\.bg ')
+}
+
 # -noreset: what a test sets on the root window lasts until the test ends, not only while
 # some client is connected.
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$x_session_work/display" 2>/dev/null &

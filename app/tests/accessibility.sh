@@ -8,9 +8,7 @@ here=$(dirname "$0")
 source "$here/../../scripts/x-session.sh"
 source "$here/../../scripts/accessibility-session.sh"
 
-LC_ALL=fa_IR.UTF-8 "$program" &
-x_session_pids+=($!)
-window=$(await_window '^www\.veltaro\.bg ')
+start_in_locale fa_IR.UTF-8 "$program"
 # The keyboard's focus, as a click into the window would give it.
 xdotool windowfocus --sync "$window"
 /usr/bin/python3 "$here/accessibility_test.py"

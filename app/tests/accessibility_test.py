@@ -1,8 +1,9 @@
 #!/usr/bin/python3
 """Reads the running program through AT-SPI as a screen reader does, with a running event
 loop (so that names and states are kept and updated from the program's events), and
-works it through accessibility calls alone. Prints one line per failed check and a
-closing count; exits non-zero on any failure."""
+works it through accessibility calls alone: every text it shows refuses a write unless
+the user may type there, and each result it writes is raised as a notification showing
+it. Prints one line per failed check and a closing count; exits non-zero on any failure."""
 
 import subprocess
 import sys
@@ -70,6 +71,39 @@ def on_focus(event):
         focused.append((event.source.getRole(), event.source.name))
 
 
+announced = []
+
+
+def on_showing(event):
+    if event.detail1 == 1 and event.source.getRole() == pyatspi.ROLE_NOTIFICATION:
+        announced.append(event.source.name)
+
+
+def texts_under(accessible):
+    """Every object under this one that offers its text, with its text interface."""
+    found = []
+    for child in accessible:
+        if child is None:
+            continue
+        try:
+            found.append((child, child.queryText()))
+        except NotImplementedError:
+            pass
+        found.extend(texts_under(child))
+    return found
+
+
+def writes(accessible):
+    """Every way of writing a text from outside, even those the object does not offer."""
+    return [
+        ("set text", lambda: accessible.set_text_contents("0%")),
+        ("insert", lambda: accessible.insert_text(0, "1", 1)),
+        ("delete", lambda: accessible.delete_text(0, 2)),
+        ("cut", lambda: accessible.cut_text(0, 2)),
+        ("paste", lambda: accessible.paste_text(0)),
+    ]
+
+
 def steps():
     """The test, one step at a time; each yield lets the event loop run for so many ms."""
     yield from until(lambda: application() is not None and application().childCount > 0)
@@ -91,6 +125,15 @@ def steps():
 
     check("the help box's name", help_box.name, HELP_NAME)
     check("the help box is read-only, not editable", states(help_box), (True, False))
+    # A reader moving by lines hears the help text as the box wraps it, and all of it.
+    help_text = help_box.queryText()
+    lines = [help_text.getTextAtOffset(0, pyatspi.TEXT_BOUNDARY_LINE_START)]
+    while lines[-1][1] >= 0 and len(lines) < 200:
+        lines.append(help_text.getTextAfterOffset(lines[-1][1], pyatspi.TEXT_BOUNDARY_LINE_START))
+    paragraphs = text_of(help_box).split("\n")
+    check("the help text's lines, read one after another",
+          "".join(line for line, _, _ in lines), "".join(paragraphs))
+    check("more lines than paragraphs", len(lines) > len(paragraphs), True)
     check("the boxes' names at start", [b.name for b in boxes], EFFICIENCY)
     for box, label in zip(boxes, labels):
         relations = {r.getRelationType(): r.getTarget(0) for r in box.getRelationSet()}
@@ -114,23 +157,37 @@ def steps():
     yield from until(lambda: text_of(result) == "75%")
     check("the result after Изчисли", text_of(result), "75%")
 
-    # Every way of writing the result box from outside, even those it does not offer.
-    for name, write in [
-        ("set text", lambda: result.set_text_contents("0%")),
-        ("insert", lambda: result.insert_text(0, "1", 1)),
-        ("delete", lambda: result.delete_text(0, 2)),
-        ("cut", lambda: result.cut_text(0, 2)),
-        ("paste", lambda: result.paste_text(0)),
-    ]:
-        try:
-            write()
-        except GLib.Error:
-            pass  # refused outright is as good as ignored
+    yield from until(lambda: len(announced) == 1)
+    check("announced after Изчисли", announced, ["75%"])
+
+    # Every text the program shows, where the user cannot type, refuses every write.
+    read_only = [(a, t) for a, t in texts_under(window)
+                 if not a.getState().contains(pyatspi.STATE_EDITABLE)]
+    check("the read-only texts", [a.name for a, _ in read_only], [HELP_NAME, "", EFFICIENCY[2]])
+    before = [t.getText(0, -1) for _, t in read_only]
+    for index in range(len(writes(result))):
+        for accessible, _ in read_only:
+            try:
+                writes(accessible)[index][1]()
+            except GLib.Error:
+                pass  # refused outright is as good as ignored
         yield 200
-        check("the result box after " + name, text_of(result), "75%")
+        changed = [a.name for (a, t), text in zip(read_only, before) if t.getText(0, -1) != text]
+        check("the read-only texts that took " + writes(result)[index][0], changed, [])
     result.queryText().setSelection(0, 0, 2)
     yield 100
     check("the result can be selected", result.queryText().getSelection(0), (0, 2))
+
+    # The same result again is announced again; a whole below 1 writes nothing, and so
+    # announces nothing.
+    act(calculate, "Press")
+    yield from until(lambda: len(announced) == 2)
+    check("announced after Изчисли again", announced, ["75%"] * 2)
+    whole.queryEditableText().setTextContents("0")
+    act(calculate, "Press")
+    yield 300
+    check("announced after a whole of 0", announced, ["75%"] * 2)
+    whole.queryEditableText().setTextContents("60")
 
     # Selecting a mode renames the boxes; what a reader says as the focus enters each box.
     act(options[1], "Toggle")
@@ -152,6 +209,7 @@ def steps():
     check("the boxes' names after Изчисти", [b.name for b in boxes], EFFICIENCY)
     check("no mode after Изчисти",
           [o.getState().contains(pyatspi.STATE_CHECKED) for o in options], [False] * 3)
+    check("announced after Изчисти", announced, ["75%"] * 2)
 
     # The error report, in Bulgarian to its button.
     part.queryEditableText().setTextContents("1e999")
@@ -176,6 +234,7 @@ def steps():
 
 def main():
     pyatspi.Registry.registerEventListener(on_focus, "object:state-changed:focused")
+    pyatspi.Registry.registerEventListener(on_showing, "object:state-changed:showing")
     # As a screen reader does, so that the program reports renamed controls.
     pyatspi.Registry.registerEventListener(lambda event: None,
                                            "object:property-change:accessible-name")

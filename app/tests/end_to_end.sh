@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Drives the built program on a private X server with real X events: finds its window by
-# title, checks its size, types two numbers, clicks "Изчисли" and reads the result back
+# title, checks its size and the icons it offers, types two numbers, clicks "Изчисли" and reads the result back
 # through the clipboard, then closes the window and expects the program to end. Then starts
 # it again and has another client destroy its window, as `xdotool windowclose` does, and
 # expects it to end just the same.
@@ -31,6 +31,11 @@ expect_end() {  # after what
 start
 eval "$(xdotool getwindowgeometry --shell "$window")"
 [ "$WIDTH x $HEIGHT" = "461 x 345" ] || fail "window is $WIDTH x $HEIGHT, not 461 x 345"
+# The window manager is offered the icon in every size of the icon theme's (xprop reads
+# past 250 kB only when told).
+icons=$(xprop -len 1048576 -id "$window" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ')
+[ "$icons" = "$(for side in 16 22 24 32 48 64 128 256; do printf 'Icon (%s x %s) ' "$side" "$side"; done)" ] ||
+  fail "the window's icons: $icons"
 
 # Centres of the part and whole boxes, the calculate button and the result box.
 click() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
@@ -51,4 +56,4 @@ expect_end "its window closed"
 start
 xdotool windowclose "$window"
 expect_end "another client destroyed its window"
-echo "end-to-end: 2 passed, 0 failed"
+echo "end-to-end: 3 passed, 0 failed"

@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QColorSpace>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
@@ -62,6 +63,7 @@ class FormWindowTest : public QObject {
   void theResultCanBeSelectedAndCopied();
   void assistiveTechnologyWritesOnlyTheInputBoxes_data();
   void assistiveTechnologyWritesOnlyTheInputBoxes();
+  void assistiveTechnologyFindsEachCharacter_data();
   void assistiveTechnologyFindsEachCharacter();
   void windowIsAFrameNamedByItsCaption();
   void selectingAModeRelabelsAndKeepsTheNumbers_data();
@@ -83,7 +85,8 @@ class FormWindowTest : public QObject {
   void helpTextHasThirteenLinesEndingInCrLf();
   void windowHasAFixedSizeAndOnlyACloseButton();
   void captionNamesThePublisher();
-  void iconIsTheEmbeddedCheeseburger();
+  void iconIsTheEmbeddedCheeseburgerInEverySize_data();
+  void iconIsTheEmbeddedCheeseburgerInEverySize();
   void clickToResultIsPainted();
   void failedControlOperationsRaiseErrors_data();
   void failedControlOperationsRaiseErrors();
@@ -425,23 +428,32 @@ void FormWindowTest::assistiveTechnologyWritesOnlyTheInputBoxes() {
 }
 
 // A screen reader's pointer and the text agree: the point in each character's box is
-// that character's offset, whatever the box's alignment and scrolling.
+// that character's offset, whatever the box's alignment, scrolling and wrapping.
+void FormWindowTest::assistiveTechnologyFindsEachCharacter_data() {
+  QTest::addColumn<QString>("box");
+  QTest::addColumn<int>("characters");
+  QTest::newRow("result, centred and scrolled") << "Text2(2)" << -1;
+  QTest::newRow("help text, over its first wrapped lines") << "Text1(0)" << 200;
+}
+
 void FormWindowTest::assistiveTechnologyFindsEachCharacter() {
-  Type("Text2(0)", "1e13");
-  Type("Text2(1)", "1");
-  Click("Command1(0)");
-  const QString result = Text("Text2(2)");
-  QAccessibleTextInterface* text = Accessible("Text2(2)")->textInterface();
-  QCOMPARE(text->characterCount(), result.size());
-  int previousRight = std::numeric_limits<int>::min();
-  for (int offset = 0; offset < result.size(); ++offset) {
+  QFETCH(QString, box);
+  QFETCH(int, characters);
+  Calculate("1e13", "1");
+  QAccessibleTextInterface* text = Accessible(box)->textInterface();
+  QCOMPARE(text->characterCount(), Accessible(box)->text(QAccessible::Value).size());
+  const int count = characters < 0 ? text->characterCount() : characters;
+  QRect previous;
+  for (int offset = 0; offset < count; ++offset) {
     const QRect character = text->characterRect(offset);
     QVERIFY2(character.width() > 0, qPrintable(QString::number(offset)));
-    QVERIFY(character.left() >= previousRight);
-    previousRight = character.right();
+    // Left to right along a line; the next line starts lower down.
+    QVERIFY(offset == 0 || character.top() > previous.top() ||
+            character.left() >= previous.right());
+    previous = character;
     QCOMPARE(text->offsetAtPoint(character.center() - QPoint(character.width() / 4, 0)), offset);
   }
-  QVERIFY(text->characterRect(result.size()).isNull());
+  QVERIFY(text->characterRect(text->characterCount()).isNull());
 }
 
 void FormWindowTest::windowIsAFrameNamedByItsCaption() {
@@ -741,22 +753,38 @@ void FormWindowTest::captionNamesThePublisher() {
   QCOMPARE(form_->windowTitle(), QStringLiteral("www.veltaro.bg Велтаро"));
 }
 
-void FormWindowTest::iconIsTheEmbeddedCheeseburger() {
-  QCOMPARE(form_->windowIcon().availableSizes(), QList<QSize>{QSize(32, 32)});
-  // The pixmap may keep the pixels in another format; the picture is what counts.
-  const QImage icon = form_->windowIcon().pixmap(32, 32).toImage().convertToFormat(
-      QImage::Format_ARGB32_Premultiplied);
-  QSet<QRgb> colours;
-  for (int y = 0; y < icon.height(); ++y) {
-    for (int x = 0; x < icon.width(); ++x) colours.insert(icon.pixel(x, y));
+void FormWindowTest::iconIsTheEmbeddedCheeseburgerInEverySize_data() {
+  QTest::addColumn<int>("side");
+  for (const int side : {16, 22, 24, 32, 48, 64, 128, 256}) {
+    QTest::newRow(qPrintable(QStringLiteral("%1 x %1").arg(side))) << side;
   }
-  QVERIFY(colours.size() <= 256);
-  // The same picture as the rendered 256-colour PNG beside the drawing.
-  const QImage rendered(QStringLiteral(VELTARO_SOURCE_DIR "/packaging/icons/veltaro-32.png"));
-  QCOMPARE(rendered.format(), QImage::Format_Indexed8);
-  const QImage expected = rendered.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-  for (int y = 0; y < icon.height(); ++y) {
-    for (int x = 0; x < icon.width(); ++x) QCOMPARE(icon.pixel(x, y), expected.pixel(x, y));
+}
+
+// Every size of the icon theme's, so that a title bar at any scale has one drawn for it.
+void FormWindowTest::iconIsTheEmbeddedCheeseburgerInEverySize() {
+  QFETCH(int, side);
+  QCOMPARE(form_->windowIcon().availableSizes().size(), 8);
+  QVERIFY(form_->windowIcon().availableSizes().contains(QSize(side, side)));
+  // The pixmap may keep the pixels in another format; the picture is what counts.
+  const QImage icon = form_->windowIcon()
+                          .pixmap(side, side)
+                          .toImage()
+                          .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  // The same picture as the rendered PNG beside the drawing.
+  const QImage rendered(
+      QStringLiteral(VELTARO_SOURCE_DIR "/packaging/icons/veltaro-%1.png").arg(side));
+  QImage expected = rendered.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  // The pixels, whatever colour space the PNG names.
+  expected.setColorSpace(icon.colorSpace());
+  QCOMPARE(icon, expected);
+  // The 32 x 32 one, the executable's too, in 256 colours.
+  if (side == 32) {
+    QCOMPARE(rendered.format(), QImage::Format_Indexed8);
+    QSet<QRgb> colours;
+    for (int y = 0; y < icon.height(); ++y) {
+      for (int x = 0; x < icon.width(); ++x) colours.insert(icon.pixel(x, y));
+    }
+    QVERIFY(colours.size() <= 256);
   }
 }
 

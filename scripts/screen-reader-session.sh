@@ -1,0 +1,49 @@
+# Sourced after x-session.sh and accessibility-session.sh: starts a window manager, a
+# speech server whose one voice writes each utterance as a line to a log, and the Orca
+# screen reader, all of the session's own; provides await_speech and the log, $speech.
+# Everything started ends with the session.
+
+mkdir -p "$x_session_work/reader-home" "$x_session_work/speechd/modules"
+speech=$x_session_work/speech.log
+: >"$speech"
+
+# The window manager gives the window the focus and tells the reader which window is active.
+HOME=$x_session_work/reader-home xfwm4 --compositor=off >/dev/null 2>&1 &
+x_session_pids+=($!)
+
+cat >"$x_session_work/speechd/speechd.conf" <<EOF
+LogDir "$x_session_work"
+AddModule "log" "sd_generic" "log.conf"
+DefaultModule log
+AudioOutputMethod "libao"
+EOF
+cat >"$x_session_work/speechd/modules/log.conf" <<EOF
+GenericExecuteSynth "printf '%s\\\\n' \\'\$DATA\\' >>$speech"
+GenericLanguage "en" "en" "utf-8"
+AddVoice "en" "MALE1" "en"
+EOF
+# The server opens a sound output even for a voice that plays nothing: libao's null one.
+echo default_driver=null >"$x_session_work/reader-home/.libao"
+HOME=$x_session_work/reader-home speech-dispatcher --run-single --timeout 0 \
+  --config-dir "$x_session_work/speechd" --socket-path "$x_session_work/speechd.sock" \
+  --log-dir "$x_session_work" >/dev/null 2>&1 &
+x_session_pids+=($!)
+await test -S "$x_session_work/speechd.sock" || fail "the speech server did not start"
+export SPEECHD_ADDRESS=unix_socket:$x_session_work/speechd.sock
+
+HOME=$x_session_work/reader-home orca >"$x_session_work/orca.log" 2>&1 &
+x_session_pids+=($!)
+
+# Waits until a line of the log after the given one matches; fails with what was said.
+await_speech() {  # pattern, after line, seconds
+  for _ in $(seq $((${3:-10} * 10))); do
+    tail -n "+$(($2 + 1))" "$speech" | grep -q -- "$1" && return 0
+    sleep 0.1
+  done
+  fail "Orca did not say $1; it said: $(tail -n "+$(($2 + 1))" "$speech" | tr '\n' '|')"
+}
+
+# How many lines Orca has said so far.
+spoken() { wc -l <"$speech"; }
+
+await_speech 'Screen reader on' 0 60
