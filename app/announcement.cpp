@@ -13,7 +13,7 @@ void Announcement::Raise(const QString& text) {
 }
 
 void AnnounceWrittenText(QLineEdit& box) {
-  if (!box.isReadOnly() || box.hasFocus() || box.text().isEmpty()) return;
+  if (box.hasFocus() || box.text().isEmpty()) return;
   QWidget& window = *box.window();
   auto* announcement = window.findChild<Announcement*>(QString(), Qt::FindDirectChildrenOnly);
   if (announcement == nullptr) announcement = new Announcement(window);

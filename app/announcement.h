@@ -16,8 +16,8 @@ class Announcement final : public QWidget {
   void Raise(const QString& text);
 };
 
-// Announces the text the program has just written into a read-only box, unless the focus
-// is in that box, where the screen reader reads the change itself.
+// Announces the text the program has just written into a box, unless the focus is in that
+// box, where the screen reader reads the change itself, or the box is emptied.
 void AnnounceWrittenText(QLineEdit& box);
 
 }  // namespace app

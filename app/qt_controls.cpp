@@ -56,7 +56,7 @@ void QtTextBox::SetText(std::string_view text) {
   box.setCursorPosition(0);
   QPixmap scratch(box.size());
   box.render(&scratch);
-  AnnounceWrittenText(box);
+  if (Layout().announcesChanges) AnnounceWrittenText(box);
 }
 
 void QtTextBox::SetLocked(bool locked) {
