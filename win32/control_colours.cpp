@@ -1,7 +1,5 @@
 #include "win32/control_colours.h"
 
-#include "win32/brush_cache.h"
-
 namespace win32 {
 namespace {
 

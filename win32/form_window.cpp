@@ -32,7 +32,6 @@ FormWindow::FormWindow(HINSTANCE instance) {
                                 kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                                 CW_USEDEFAULT, nullptr, nullptr, instance, this));
   if (!window_) throw SystemError("Cannot create the window " + std::string(layout.name));
-  highContrast_ = HighContrastOn();
   SetFont(WindowDpi(Handle()));
   controls_.reserve(window::MainWindowControls().size());
   window::BuildControls(Handle(), [this](const ControlLayout& control, HWND container) {
@@ -88,6 +87,7 @@ LRESULT CALLBACK FormWindow::WindowProcedure(HWND handle, UINT message, WPARAM w
 }
 
 LRESULT FormWindow::OnMessage(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (handle == Handle() && focus_.OnMessage(handle, message, wParam)) return 0;
   switch (message) {
     case WM_COMMAND:
       if (LOWORD(wParam) == IDOK) {
@@ -107,23 +107,6 @@ LRESULT FormWindow::OnMessage(HWND handle, UINT message, WPARAM wParam, LPARAM l
     case WM_SYSCOLORCHANGE:
     case WM_SETTINGCHANGE:
       if (handle == Handle()) OnColoursChanged(message == WM_SYSCOLORCHANGE);
-      break;
-    case WM_ACTIVATE:
-      if (handle != Handle()) break;
-      OnActivate(LOWORD(wParam) != WA_INACTIVE, HIWORD(wParam) != 0);
-      return 0;
-    case WM_SETFOCUS:
-      // Windows focuses the window itself as it restores it while it is still active.
-      if (handle != Handle()) break;
-      focus_.Restore(Handle());
-      return 0;
-    // Windows may take the focus away as it minimises or hides the window, before it
-    // deactivates it: the control that has it is noted while the window is as it was.
-    case WM_SYSCOMMAND:
-      if (handle == Handle() && (wParam & 0xFFF0) == SC_MINIMIZE) focus_.Remember(Handle());
-      break;
-    case WM_WINDOWPOSCHANGING:
-      if (handle == Handle()) focus_.Remember(Handle());
       break;
     case WM_GETFONT:
       // The window and its frame have the font they give their controls.
@@ -169,48 +152,35 @@ void FormWindow::OnEnter() {
 LRESULT FormWindow::OnControlColour(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
   const ControlLayout* control = LayoutOf(reinterpret_cast<HWND>(lParam));
   if (control == nullptr) return DefWindowProcW(handle, message, wParam, lParam);
-  const ColourPair colours = ColoursOf(*control, highContrast_);
+  const ColourPair colours = palette_.Of(control);
   const auto dc = reinterpret_cast<HDC>(wParam);
   SetTextColor(dc, colours.text);
   SetBkColor(dc, colours.background);
-  return reinterpret_cast<LRESULT>(brushes_.Of(colours.background));
+  return reinterpret_cast<LRESULT>(palette_.Brush(colours.background));
 }
 
 void FormWindow::OnEraseBackground(HWND container, HDC dc) {
-  const ControlLayout* frame = LayoutOf(container);
-  const ColourPair colours =
-      frame != nullptr ? ColoursOf(*frame, highContrast_) : WindowColours(highContrast_);
   RECT client{};
   GetClientRect(container, &client);
-  FillRect(dc, &client, brushes_.Of(colours.background));
+  FillRect(dc, &client, palette_.Brush(palette_.Of(LayoutOf(container)).background));
 }
 
 void FormWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
   const ControlLayout* button = LayoutOf(item.hwndItem);
   if (button == nullptr) return;
-  const ColourPair colours = ColoursOf(*button, highContrast_);
-  DrawCommandButton(item, brushes_.Of(colours.background), colours.text, dpi_);
+  const ColourPair colours = palette_.Of(button);
+  DrawCommandButton(item, palette_.Brush(colours.background), colours.text, dpi_);
 }
 
 // A change of the system's colours, or of High Contrast, repaints everything in the new ones.
 void FormWindow::OnColoursChanged(bool systemColours) {
-  highContrast_ = HighContrastOn();
-  brushes_.Clear();
+  palette_.Renew();
   // Windows' controls learn of new system colours only from their window.
   if (systemColours) {
     for (const Control& control : controls_) SendMessageW(control.handle, WM_SYSCOLORCHANGE, 0, 0);
   }
   RedrawWindow(Handle(), nullptr, nullptr,
                RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
-}
-
-// A minimised window gives its controls the focus back only once it is restored.
-void FormWindow::OnActivate(bool active, bool minimised) {
-  if (!active) {
-    focus_.Remember(Handle());
-  } else if (!minimised) {
-    focus_.Restore(Handle());
-  }
 }
 
 void FormWindow::OnDpiChanged(int dpi, const RECT& suggested) {

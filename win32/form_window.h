@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "win32/accessible_annotations.h"
-#include "win32/brush_cache.h"
+#include "win32/control_colours.h"
 #include "win32/gdi_object.h"
 #include "win32/remembered_focus.h"
 #include "win32/win32_controls.h"
@@ -47,7 +47,6 @@ class FormWindow final : public window::BoundForm<Win32TextBox, Win32Label, Win3
   void OnEraseBackground(HWND container, HDC dc);
   void OnDrawItem(const DRAWITEMSTRUCT& item);
   void OnColoursChanged(bool systemColours);
-  void OnActivate(bool active, bool minimised);
   void OnDpiChanged(int dpi, const RECT& suggested);
   void OnDestroy();
 
@@ -59,10 +58,9 @@ class FormWindow final : public window::BoundForm<Win32TextBox, Win32Label, Win3
 
   RememberedFocus focus_;
   int dpi_ = 0;
-  bool highContrast_ = false;
   ComApartment apartment_;
   GdiObject<HFONT> font_;
-  BrushCache brushes_;
+  Palette palette_;
   std::vector<Control> controls_;  // in tab order
   // Last, so that it is destroyed first, while all its controls use is still there.
   std::unique_ptr<HWND__, WindowDestroyer> window_;

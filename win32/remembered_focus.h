@@ -8,11 +8,15 @@ namespace win32 {
 // window is active again; at the start, the first control in tab order.
 class RememberedFocus {
  public:
+  // Follows the window's messages that lose or give back the focus; true where the message
+  // needs nothing more.
+  bool OnMessage(HWND window, UINT message, WPARAM wParam);
+
+ private:
   // Notes the control that has the focus now, if it is one of the window's.
   void Remember(HWND window);
   void Restore(HWND window);
 
- private:
   HWND control_ = nullptr;
 };
 
