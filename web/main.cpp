@@ -1,0 +1,18 @@
+#include <cstdlib>
+
+#include "web/error_report.h"
+#include "web/form_page.h"
+
+// Builds the window, raises its Load event and shows it. The page then lives as long as its
+// document: the browser delivers its events after main has returned.
+int main() {
+  static web::FormPage page;
+  try {
+    page.Load();
+  } catch (const calc::RuntimeError& error) {
+    web::ReportError(window::MainWindow().name, error, window::Consequence::kEnds);
+    return EXIT_FAILURE;
+  }
+  page.Show();
+  return EXIT_SUCCESS;
+}
