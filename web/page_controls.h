@@ -12,7 +12,7 @@ namespace web {
 
 // The window's controls over the page's elements, each found by its id (the control's name)
 // for every operation. An operation on an element that is gone, or that did not take what
-// it was given, throws calc::RuntimeError.
+// it was given, throws calc::RuntimeError. Each is made as a PageControl is.
 
 class PageControl : protected window::ControlElement {
  public:
@@ -30,26 +30,26 @@ class PageControl : protected window::ControlElement {
 
 class PageTextBox final : public window::TextBox, PageControl {
  public:
-  using PageControl::PageControl;
   std::string Text() const override;
   void SetText(std::string_view text) override;
   void SetLocked(bool locked) override;
+  using PageControl::PageControl;
 };
 
 class PageLabel final : public window::Label, PageControl {
  public:
-  using PageControl::PageControl;
   void SetCaption(std::string_view caption) override;
   // Draws the caption in the size that fits the label on one line: on each new caption, and
   // again once the fonts it may be drawn in have loaded.
   void FitCaption();
+  using PageControl::PageControl;
 };
 
 class PageOptionButton final : public window::OptionButton, PageControl {
  public:
-  using PageControl::PageControl;
   void SetCaption(std::string_view caption) override;
   void SetValue(bool value) override;
+  using PageControl::PageControl;
 };
 
 }  // namespace web

@@ -127,6 +127,15 @@ def clear_empties_everything(browser):
                        expect(labels(browser), MODE_0_LABELS, "labels"))
 
 
+def long_caption_fitted(browser):
+    browser.click(selector("Option1(1)"))
+    lines = browser.evaluate(
+        "(label => { const text = document.createRange(); text.selectNodeContents(label);"
+        " return [...text.getClientRects()].map(line => line.width <= label.clientWidth); })"
+        "(document.getElementById('Label2(1)'))")
+    return expect(lines, [True], "the caption's lines, each within the label")
+
+
 def tab_order_and_arrows(browser):
     order = [focused(browser)]
     for _ in range(6):
@@ -263,6 +272,8 @@ def checks_of(group):
             ("1e999 is reported, and the page goes on with the boxes kept",
              overflow_is_reported_and_the_page_goes_on),
             ("Изчисти empties every box and clears the options", clear_empties_everything),
+            ("a caption too wide for its label is drawn smaller, on one line",
+             long_caption_fitted),
             ("Tab goes in the layout's order; arrows select within the options",
              tab_order_and_arrows),
             ("Enter and Esc do nothing", enter_and_escape_do_nothing),
