@@ -39,7 +39,7 @@ Outcome SetUnits(std::string_view id, std::u16string_view units, std::size_t cur
 std::u16string Utf16(std::string_view text);
 
 // Hands the element's events of the type (the window's, for an empty id) to the page's
-// PageEvent with the event and the control's place in the layout.
+// OnEvent, with the event and the control's place in the layout.
 Outcome Listen(std::string_view id, std::string_view type, void* page, Event event,
                std::size_t position);
 

@@ -214,7 +214,7 @@ mergeInto(LibraryManager.library, {
     return veltaroWriteUtf8(separator, buffer, capacity);
   },
 
-  // A modal report inside the window's element: the focus goes to its button, and back to
+  // A modal report inside the owner element (the page, where none is named): the focus goes to its button, and back to
   // where it was once the report is dismissed, by the button or by Esc.
   veltaro_report__deps: ['$veltaroText', '$veltaroElement'],
   veltaro_report: function(owner, ownerLength, title, titleLength, message, messageLength,
