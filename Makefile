@@ -55,7 +55,7 @@ run: build
 # Every test, then every test again under AddressSanitizer and UndefinedBehaviorSanitizer
 # with the fuzzers; then the Windows program's tests under Wine, and those of its x86-64 build; then a packager's builds,
 # each with the unit tests: Release with the compiler's default flags, and Debian's own flags;
-# last the browser's build, its tests under Node.js.
+# last the browser's build, its unit tests under Node.js and the page's in headless Chromium.
 check: build build-sanitize windows windows-x64 web
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 	ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j $(JOBS)

@@ -73,8 +73,7 @@ class ChromiumSession:
                                flatten=True)["sessionId"]
         for domain in ("Page", "Runtime", "Network"):
             self.page(f"{domain}.enable")
-        self.page("Network.emulateNetworkConditions", offline=True, latency=0,
-                  downloadThroughput=-1, uploadThroughput=-1)
+        self.set_offline(True)
         self.call("Browser.grantPermissions",
                   permissions=["clipboardReadWrite", "clipboardSanitizedWrite"])
 
@@ -167,9 +166,12 @@ class ChromiumSession:
 
     def press(self, key, modifiers=0):
         code, key_code = KEYS[key]
-        for kind in ("rawKeyDown", "keyUp"):
-            self.page("Input.dispatchKeyEvent", type=kind, key=key, code=code,
-                      windowsVirtualKeyCode=key_code, modifiers=modifiers)
+        # Enter types a carriage return as a keyboard does: a button takes it as a press.
+        text = {"text": "\r"} if key == "Enter" else {}
+        self.page("Input.dispatchKeyEvent", type="keyDown" if text else "rawKeyDown", key=key,
+                  code=code, windowsVirtualKeyCode=key_code, modifiers=modifiers, **text)
+        self.page("Input.dispatchKeyEvent", type="keyUp", key=key, code=code,
+                  windowsVirtualKeyCode=key_code, modifiers=modifiers)
 
     def paste(self, text):
         """Puts the text on the clipboard and presses Ctrl+V in the focused element."""
@@ -178,6 +180,13 @@ class ChromiumSession:
                   windowsVirtualKeyCode=86, modifiers=CONTROL, commands=["paste"])
         self.page("Input.dispatchKeyEvent", type="keyUp", key="v", code="KeyV",
                   windowsVirtualKeyCode=86, modifiers=CONTROL)
+
+    def select_all(self):
+        """Ctrl+A in the focused element."""
+        self.page("Input.dispatchKeyEvent", type="rawKeyDown", key="a", code="KeyA",
+                  windowsVirtualKeyCode=65, modifiers=CONTROL, commands=["selectAll"])
+        self.page("Input.dispatchKeyEvent", type="keyUp", key="a", code="KeyA",
+                  windowsVirtualKeyCode=65, modifiers=CONTROL)
 
     def screenshot(self):
         """The viewport as PNG bytes."""
@@ -190,6 +199,11 @@ class ChromiumSession:
         self.page("Emulation.setDeviceMetricsOverride", width=width, height=height,
                   deviceScaleFactor=scale, mobile=True)
         self.page("Emulation.setTouchEmulationEnabled", enabled=True, maxTouchPoints=5)
+
+    def set_offline(self, offline):
+        """Sessions start offline; a test of a page served from this machine goes online."""
+        self.page("Network.emulateNetworkConditions", offline=offline, latency=0,
+                  downloadThroughput=-1, uploadThroughput=-1)
 
     def requests(self):
         """The URLs the page asked for so far, its own included; data: URLs read nothing

@@ -1,0 +1,63 @@
+#include "web/page_controls.h"
+
+#include <cstddef>
+#include <optional>
+#include <utility>
+
+#include "window/character_limit.h"
+#include "window/fitted_caption.h"
+#include "window/pixels.h"
+
+namespace web {
+
+void PageControl::Check(dom::Outcome outcome, std::string_view property) const {
+  if (outcome == dom::Outcome::kNoElement) Missing();
+  Expect(outcome == dom::Outcome::kDone, property);
+}
+
+std::string PageTextBox::Text() const {
+  std::optional<std::string> text = dom::Text(Id());
+  if (!text) Missing();
+  return std::move(*text);
+}
+
+void PageTextBox::SetText(std::string_view text) {
+  // The page lets the program write past a box's limit; the window never does.
+  const auto limit = static_cast<std::size_t>(Layout().maxLength);
+  Expect(limit == 0 || window::CharacterCount(dom::Utf16(text)) <= limit, "Text");
+  Check(dom::SetText(Id(), text), "Text");
+  Check(dom::ShowStart(Id()), "Text");
+}
+
+void PageTextBox::SetLocked(bool locked) {
+  Check(dom::SetFlag(Id(), "readOnly", locked), "Locked");
+}
+
+void PageLabel::SetCaption(std::string_view caption) {
+  Check(dom::SetText(Id(), caption), "Caption");
+  FitCaption();
+}
+
+// The caption in the window's font, in a smaller size where it would not fit the label on
+// one line at the window's.
+void PageLabel::FitCaption() {
+  const int size =
+      window::FittedPointSize(window::MainWindow().font.pointSize,
+                              window::ControlPixels(Layout()).width, [this](int pointSize) {
+                                const std::optional<int> width = dom::CaptionWidth(Id(), pointSize);
+                                if (!width) Missing();
+                                return *width;
+                              });
+  Check(dom::SetStyle(Id(), "font-size", std::to_string(size) + "pt"), "Caption");
+}
+
+void PageOptionButton::SetCaption(std::string_view caption) {
+  Check(dom::SetText(Id(), caption), "Caption");
+}
+
+// The page raises no event as the program sets the value.
+void PageOptionButton::SetValue(bool value) {
+  Check(dom::SetFlag(Id(), "checked", value), "Value");
+}
+
+}  // namespace web

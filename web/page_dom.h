@@ -1,0 +1,65 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The page's elements as the program reaches them: each found by its id for every
+// operation, as the page's side of the program (page_library.js) makes, reads and writes
+// them.
+namespace web::dom {
+
+// What an operation on an element found.
+enum class Outcome { kNoElement = -1, kRefused = 0, kDone = 1 };
+
+// What the program hands on to the page with each event it listens for.
+enum class Event { kClick, kEdit, kResize, kFontsLoaded };
+
+// Makes the element with the tag inside the container, the page's body where none is named;
+// "radio" makes an option button: a label holding the button and its caption.
+Outcome Make(std::string_view tag, std::string_view id, std::string_view container);
+
+Outcome SetAttribute(std::string_view id, std::string_view name, std::string_view value);
+// A style property of what the user sees of the element (an option button's whole label).
+Outcome SetStyle(std::string_view id, std::string_view property, std::string_view value);
+// A boolean property of the element, such as readOnly, checked or hidden.
+Outcome SetFlag(std::string_view id, std::string_view property, bool on);
+// A box's value, or a caption.
+Outcome SetText(std::string_view id, std::string_view text);
+std::optional<std::string> Text(std::string_view id);
+Outcome Focus(std::string_view id);
+Outcome ShowStart(std::string_view id);
+
+// A box's text as the box holds it, with its cursor as a unit offset.
+std::optional<std::u16string> Units(std::string_view id);
+std::optional<std::size_t> Cursor(std::string_view id);
+Outcome SetUnits(std::string_view id, std::u16string_view units, std::size_t cursor);
+// The UTF-16 units of a text, as a box would hold it.
+std::u16string Utf16(std::string_view text);
+
+// Hands the element's events of the type (the window's, for an empty id) to the page's
+// OnEvent, with the event and the control's place in the layout.
+Outcome Listen(std::string_view id, std::string_view type, void* page, Event event,
+               std::size_t position);
+
+// Hands on each end of the loading of fonts that the page's text asked for.
+void ListenToFonts(void* page, Event event);
+
+// The width of the element's text at the point size in its font, in CSS pixels.
+std::optional<int> CaptionWidth(std::string_view id, int pointSize);
+
+// The page's viewport, less any scroll bars, in CSS pixels.
+int ViewportWidth();
+int ViewportHeight();
+
+void SetTitle(std::string_view title);
+
+// The decimal separator of the browser's first language.
+std::string DecimalSeparator();
+
+// A modal report inside the owner element, with the button that dismisses it.
+void Report(std::string_view owner, std::string_view title, std::string_view message,
+            std::string_view consequence, std::string_view button);
+
+}  // namespace web::dom

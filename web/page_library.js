@@ -1,0 +1,249 @@
+// The page's side of the program: it makes the window's elements, finds each by its id for
+// every operation, reads and writes them, and hands the user's events to the program. Texts
+// cross as UTF-8 (pointer and length in bytes), a box's text as it is held, in UTF-16 units.
+// Each operation on an element answers 1 when the element took what it was given, 0 when
+// it did not, and -1 when there is no such element.
+mergeInto(LibraryManager.library, {
+  $veltaroText: function(pointer, length) {
+    return UTF8ToString(pointer, length);
+  },
+
+  $veltaroElement__deps: ['$veltaroText'],
+  $veltaroElement: function(id, idLength) {
+    return document.getElementById(veltaroText(id, idLength));
+  },
+
+  // What the user sees of a control: an option button is its label, circle and caption.
+  $veltaroFrame: function(element) {
+    return element.type === 'radio' ? element.parentElement : element;
+  },
+
+  // Where a control's text is: a box's value, an option button's caption beside its circle.
+  $veltaroTextOf: function(element) {
+    if ('value' in element && element.type !== 'radio' && element.localName !== 'button') {
+      return { get: () => element.value, set: text => { element.value = text; } };
+    }
+    const holder = element.type === 'radio' ? element.nextElementSibling : element;
+    return { get: () => holder.textContent, set: text => { holder.textContent = text; } };
+  },
+
+  // A text written into a buffer of the program's with room for `capacity` bytes, the
+  // terminating zero included; the answer is its length, so that a short buffer is seen.
+  $veltaroWriteUtf8: function(text, buffer, capacity) {
+    const length = lengthBytesUTF8(text);
+    if (length < capacity) stringToUTF8(text, buffer, capacity);
+    return length;
+  },
+
+  // The same in UTF-16 units, as they are, a lone half of a pair included.
+  $veltaroWriteUnits: function(text, buffer, capacity) {
+    if (text.length < capacity) {
+      for (let at = 0; at < text.length; ++at) HEAPU16[(buffer >> 1) + at] = text.charCodeAt(at);
+    }
+    return text.length;
+  },
+
+  veltaro_make__deps: ['$veltaroText', '$veltaroElement'],
+  veltaro_make: function(tag, tagLength, id, idLength, container, containerLength) {
+    const parent = containerLength ? veltaroElement(container, containerLength) : document.body;
+    if (!parent) return -1;
+    const kind = veltaroText(tag, tagLength);
+    let element;
+    if (kind === 'radio') {
+      // An option button answers a click anywhere on it: its circle and caption in one label.
+      const label = document.createElement('label');
+      element = document.createElement('input');
+      element.type = 'radio';
+      element.name = parent.id;
+      label.append(element, document.createElement('span'));
+      parent.append(label);
+    } else {
+      element = document.createElement(kind);
+      if (kind === 'input') element.type = 'text';
+      if (kind === 'button') element.type = 'button';
+      parent.append(element);
+    }
+    element.id = veltaroText(id, idLength);
+    return 1;
+  },
+
+  veltaro_set_attribute__deps: ['$veltaroText', '$veltaroElement'],
+  veltaro_set_attribute: function(id, idLength, name, nameLength, value, valueLength) {
+    const element = veltaroElement(id, idLength);
+    if (!element) return -1;
+    const attribute = veltaroText(name, nameLength);
+    const text = veltaroText(value, valueLength);
+    element.setAttribute(attribute, text);
+    return element.getAttribute(attribute) === text ? 1 : 0;
+  },
+
+  veltaro_set_style__deps: ['$veltaroText', '$veltaroElement', '$veltaroFrame'],
+  veltaro_set_style: function(id, idLength, property, propertyLength, value, valueLength) {
+    const element = veltaroElement(id, idLength);
+    if (!element) return -1;
+    veltaroFrame(element).style.setProperty(veltaroText(property, propertyLength),
+                                            veltaroText(value, valueLength));
+    return 1;
+  },
+
+  veltaro_set_flag__deps: ['$veltaroText', '$veltaroElement'],
+  veltaro_set_flag: function(id, idLength, property, propertyLength, on) {
+    const element = veltaroElement(id, idLength);
+    if (!element) return -1;
+    const name = veltaroText(property, propertyLength);
+    element[name] = on !== 0;
+    return element[name] === (on !== 0) ? 1 : 0;
+  },
+
+  veltaro_set_text__deps: ['$veltaroText', '$veltaroElement', '$veltaroTextOf'],
+  veltaro_set_text: function(id, idLength, text, textLength) {
+    const element = veltaroElement(id, idLength);
+    if (!element) return -1;
+    const value = veltaroText(text, textLength);
+    const holder = veltaroTextOf(element);
+    holder.set(value);
+    return holder.get() === value ? 1 : 0;
+  },
+
+  veltaro_get_text__deps: ['$veltaroElement', '$veltaroTextOf', '$veltaroWriteUtf8'],
+  veltaro_get_text: function(id, idLength, buffer, capacity) {
+    const element = veltaroElement(id, idLength);
+    if (!element) return -1;
+    return veltaroWriteUtf8(veltaroTextOf(element).get(), buffer, capacity);
+  },
+
+  veltaro_get_units__deps: ['$veltaroElement', '$veltaroWriteUnits'],
+  veltaro_get_units: function(id, idLength, buffer, capacity) {
+    const element = veltaroElement(id, idLength);
+    if (!element) return -1;
+    return veltaroWriteUnits(element.value, buffer, capacity);
+  },
+
+  veltaro_utf16__deps: ['$veltaroText', '$veltaroWriteUnits'],
+  veltaro_utf16: function(text, textLength, buffer, capacity) {
+    return veltaroWriteUnits(veltaroText(text, textLength), buffer, capacity);
+  },
+
+  veltaro_cursor__deps: ['$veltaroElement'],
+  veltaro_cursor: function(id, idLength) {
+    const element = veltaroElement(id, idLength);
+    return element ? element.selectionEnd : -1;
+  },
+
+  // A box's text and cursor, the cursor as a unit offset.
+  veltaro_set_units__deps: ['$veltaroElement'],
+  veltaro_set_units: function(id, idLength, units, length, cursor) {
+    const element = veltaroElement(id, idLength);
+    if (!element) return -1;
+    const first = units >> 1;
+    element.value = String.fromCharCode.apply(null, HEAPU16.subarray(first, first + length));
+    element.setSelectionRange(cursor, cursor);
+    return 1;
+  },
+
+  // A box's text shown from its start: a long result's sign, the help's first line.
+  veltaro_show_start__deps: ['$veltaroElement'],
+  veltaro_show_start: function(id, idLength) {
+    const element = veltaroElement(id, idLength);
+    if (!element) return -1;
+    element.setSelectionRange(0, 0);
+    element.scrollLeft = 0;
+    element.scrollTop = 0;
+    return 1;
+  },
+
+  veltaro_focus__deps: ['$veltaroElement'],
+  veltaro_focus: function(id, idLength) {
+    const element = veltaroElement(id, idLength);
+    if (!element) return -1;
+    element.focus({preventScroll: true});
+    return document.activeElement === element ? 1 : 0;
+  },
+
+  // Hands the element's events of that type to the program's page, with the control's place
+  // in the layout; the window's own, where no id is given. A box's edit counts once the
+  // input method has finished composing it.
+  veltaro_listen__deps: ['$veltaroText', '$veltaroElement'],
+  veltaro_listen: function(id, idLength, type, typeLength, page, event, position) {
+    const target = idLength ? veltaroElement(id, idLength) : window;
+    if (!target) return -1;
+    target.addEventListener(veltaroText(type, typeLength), happening => {
+      if (!happening.isComposing) _veltaro_event(page, event, position);
+    });
+    return 1;
+  },
+
+  veltaro_listen_fonts: function(page, event) {
+    document.fonts.addEventListener('loadingdone', () => _veltaro_event(page, event, 0));
+  },
+
+  // The width of the element's text at the point size, in its font, in CSS pixels.
+  veltaro_caption_width__deps: ['$veltaroElement'],
+  veltaro_caption_width: function(id, idLength, pointSize) {
+    const element = veltaroElement(id, idLength);
+    if (!element) return -1;
+    const style = getComputedStyle(element);
+    const canvas = document.createElement('canvas').getContext('2d');
+    canvas.font = `${style.fontStyle} ${style.fontWeight} ${pointSize}pt ${style.fontFamily}`;
+    return Math.ceil(canvas.measureText(element.textContent).width);
+  },
+
+  veltaro_viewport_width: function() {
+    return document.documentElement.clientWidth;
+  },
+
+  veltaro_viewport_height: function() {
+    return document.documentElement.clientHeight;
+  },
+
+  veltaro_set_title__deps: ['$veltaroText'],
+  veltaro_set_title: function(text, textLength) {
+    document.title = veltaroText(text, textLength);
+  },
+
+  // The decimal separator of the browser's first language; "." where it has none.
+  veltaro_decimal_separator__deps: ['$veltaroWriteUtf8'],
+  veltaro_decimal_separator: function(buffer, capacity) {
+    let separator = '.';
+    try {
+      const parts = new Intl.NumberFormat(navigator.languages[0]).formatToParts(0.5);
+      separator = parts.find(part => part.type === 'decimal').value;
+    } catch (unknownLanguage) {
+      // An unknown or malformed language tag: the default stands.
+    }
+    return veltaroWriteUtf8(separator, buffer, capacity);
+  },
+
+  // A modal report inside the owner element (the page, where none is named): the focus goes to its button, and back to
+  // where it was once the report is dismissed, by the button or by Esc.
+  veltaro_report__deps: ['$veltaroText', '$veltaroElement'],
+  veltaro_report: function(owner, ownerLength, title, titleLength, message, messageLength,
+                           consequence, consequenceLength, button, buttonLength) {
+    const parent = veltaroElement(owner, ownerLength) || document.body;
+    const returnTo = document.activeElement;
+    const dialog = document.createElement('dialog');
+    dialog.setAttribute('role', 'alertdialog');
+    dialog.setAttribute('aria-labelledby', 'report-title');
+    dialog.setAttribute('aria-describedby', 'report-message report-consequence');
+    const paragraph = (id, text, length) => {
+      const line = document.createElement('p');
+      line.id = id;
+      line.textContent = veltaroText(text, length);
+      return line;
+    };
+    const close = document.createElement('button');
+    close.type = 'button';
+    close.textContent = veltaroText(button, buttonLength);
+    close.addEventListener('click', () => dialog.close());
+    dialog.append(paragraph('report-title', title, titleLength),
+                  paragraph('report-message', message, messageLength),
+                  paragraph('report-consequence', consequence, consequenceLength), close);
+    dialog.addEventListener('close', () => {
+      dialog.remove();
+      if (returnTo && returnTo.isConnected) returnTo.focus();
+    });
+    parent.append(dialog);
+    dialog.showModal();
+    close.focus();
+  },
+});

@@ -1,0 +1,21 @@
+// Keeps the page's own files, so that it opens and works offline once it has been opened.
+// Each version of the page has a cache of its own; an older one goes once this one is in.
+const CACHE = 'veltaro-@VERSION@';
+const FILES = [@FILES@];
+
+self.addEventListener('install', event => {
+  event.waitUntil(caches.open(CACHE).then(cache => cache.addAll(FILES))
+                    .then(() => self.skipWaiting()));
+});
+
+self.addEventListener('activate', event => {
+  event.waitUntil(caches.keys()
+                    .then(names => Promise.all(names.filter(name => name !== CACHE)
+                                                 .map(name => caches.delete(name))))
+                    .then(() => self.clients.claim()));
+});
+
+self.addEventListener('fetch', event => {
+  event.respondWith(caches.match(event.request, {ignoreSearch: true})
+                      .then(kept => kept || fetch(event.request)));
+});

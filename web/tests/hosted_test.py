@@ -1,0 +1,93 @@
+#!/usr/bin/python3
+"""The folder for a web site, served from this machine's loopback address by the test
+itself: the page works there, the browser reads its manifest with the icons it asks for,
+and once its service worker has kept the files, the page opens and works with the server
+gone.
+usage: hosted_test.py HOSTED-FOLDER WORK-FOLDER"""
+
+import functools
+import json
+import http.server
+import pathlib
+import sys
+import threading
+
+from page_driver import ChromiumSession, Checks, calculate, expect, first_wrong, open_page
+
+ICON_SIZES = {"180x180", "192x192", "512x512", "any"}
+
+
+class QuietHandler(http.server.SimpleHTTPRequestHandler):
+    extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
+                      ".webmanifest": "application/manifest+json"}
+
+    # Nothing from the browser's own cache: offline, only the service worker can answer.
+    def end_headers(self):
+        self.send_header("Cache-Control", "no-store")
+        super().end_headers()
+
+    def log_message(self, *_):
+        pass
+
+
+def serve(folder):
+    handler = functools.partial(QuietHandler, directory=str(folder))
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    return server
+
+
+def png_size(path):
+    """A PNG's width and height, from its header."""
+    header = path.read_bytes()[16:24]
+    return f"{int.from_bytes(header[:4], 'big')}x{int.from_bytes(header[4:], 'big')}"
+
+
+def manifest(folder):
+    def check(browser):
+        answer = browser.page("Page.getAppManifest")
+        if answer.get("errors") or not answer.get("data"):
+            return f"the manifest: {answer}"
+        icons = {icon["sizes"]: icon["src"] for icon in json.loads(answer["data"])["icons"]}
+        icons["180x180"] = browser.evaluate(
+            "document.querySelector('link[rel=apple-touch-icon]').getAttribute('href')")
+        wrong = [f"{sizes}: {source}" for sizes, source in icons.items()
+                 if sizes != "any" and png_size(folder / source) != sizes]
+        return first_wrong(expect(set(icons), ICON_SIZES, "icon sizes"),
+                           expect(wrong, [], "icons of another size"))
+    return check
+
+
+def offline_after_first_visit(server, url):
+    def check(browser):
+        browser.wait_for("navigator.serviceWorker.controller !== null", timeout=20)
+        server.shutdown()
+        server.server_close()
+        open_page(browser, url)
+        return None if calculate(browser, "45", "60") == "75%" else "no result offline"
+    return check
+
+
+def main(folder, work):
+    folder = pathlib.Path(folder)
+    server = serve(folder)
+    url = f"http://127.0.0.1:{server.server_address[1]}/"
+    try:
+        with ChromiumSession(pathlib.Path(work) / "profile-hosted") as browser:
+            browser.set_offline(False)
+            checks = Checks(browser, url)
+            checks.run("the served page works",
+                       lambda browser: None if calculate(browser, "45", "60") == "75%"
+                       else "no result")
+            checks.run("its manifest names the icons browsers ask for", manifest(folder))
+            checks.run("kept by its service worker, it works with the server gone",
+                       offline_after_first_visit(server, url))
+    finally:
+        server.server_close()
+    checks.finish("hosted")
+
+
+if __name__ == "__main__":
+    if len(sys.argv) != 3:
+        sys.exit(__doc__.rsplit("\n", 1)[-1])
+    main(*sys.argv[1:])
