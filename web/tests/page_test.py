@@ -115,6 +115,18 @@ def overflow_is_reported_and_the_page_goes_on(browser):
         expect(calculate(browser, "1", "5"), "20%", "the next result"))
 
 
+def long_result_shows_its_start(browser):
+    # The user reads the end of one long result; the next shows its own beginning.
+    calculate(browser, "1e300", "7")
+    browser.click(selector("Text2(2)"))
+    browser.press("End")
+    result = calculate(browser, "1e299", "3")
+    scroll = browser.evaluate("(box => [box.scrollWidth > box.clientWidth, box.scrollLeft])"
+                              "(document.getElementById('Text2(2)'))")
+    return first_wrong(expect(result, "3.33333333333333E+300%", "result"),
+                       expect(scroll, [True, 0], "wider than the box, scrolled to its start"))
+
+
 def clear_empties_everything(browser):
     browser.click(selector("Option1(2)"))
     selected = labels(browser)
@@ -271,6 +283,7 @@ def checks_of(group):
             ("a whole of 0 keeps the result", whole_of_zero_keeps_result),
             ("1e999 is reported, and the page goes on with the boxes kept",
              overflow_is_reported_and_the_page_goes_on),
+            ("a result wider than its box shows its start", long_result_shows_its_start),
             ("Изчисти empties every box and clears the options", clear_empties_everything),
             ("a caption too wide for its label is drawn smaller, on one line",
              long_caption_fitted),
