@@ -18,8 +18,9 @@ deps:
 $(BUILD)/CMakeCache.txt: | deps
 	cmake --preset default
 
-$(SANITIZE_BUILD)/CMakeCache.txt: | deps
-	cmake --preset sanitize
+# Every further tree is configured from the preset of its name: build-windows from "windows".
+build-%/CMakeCache.txt: | deps
+	cmake --preset $*
 
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
@@ -27,23 +28,14 @@ build: deps $(BUILD)/CMakeCache.txt
 build-sanitize: deps $(SANITIZE_BUILD)/CMakeCache.txt
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 
-$(WINDOWS_BUILD)/CMakeCache.txt: | deps
-	cmake --preset windows
-
 # The Windows program, $(WINDOWS_BUILD)/win32/veltaro.exe, and its tests.
 windows: deps $(WINDOWS_BUILD)/CMakeCache.txt
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
-
-$(WINDOWS64_BUILD)/CMakeCache.txt: | deps
-	cmake --preset windows-x64
 
 # The same sources for x86-64, whose tests run under the 64-bit Wine: where no 32-bit Wine
 # can be installed, the 32-bit program's tests are skipped and these stand in.
 windows-x64: deps $(WINDOWS64_BUILD)/CMakeCache.txt
 	cmake --build $(WINDOWS64_BUILD) -j $(JOBS)
-
-$(WEB_BUILD)/CMakeCache.txt: | deps
-	cmake --preset web
 
 # The browser's build with emscripten, and its tests.
 web: deps $(WEB_BUILD)/CMakeCache.txt
@@ -53,8 +45,9 @@ run: build
 	$(BUILD)/app/veltaro
 
 # Every test, then every test again under AddressSanitizer and UndefinedBehaviorSanitizer
-# with the fuzzers; then the Windows program's tests under Wine, and those of its x86-64 build; then a packager's builds,
-# each with the unit tests: Release with the compiler's default flags, and Debian's own flags;
+# with the fuzzers; then the Windows program's tests under Wine, and those of its x86-64
+# build; then a packager's builds, each with the unit tests: Release with the compiler's
+# default flags, and Debian's own flags;
 # last the browser's build, its unit tests under Node.js and the page's in headless Chromium.
 check: build build-sanitize windows windows-x64 web
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
