@@ -10,35 +10,45 @@ DEBIAN_BUILD := build-debian
 JOBS := $(shell nproc)
 FUZZ_SECONDS := 180
 
-.PHONY: deps build build-sanitize windows windows-x64 web run check bench fuzz screenshot package
+.PHONY: deps-build deps-check deps-windows deps-web build build-sanitize windows windows-x64 web \
+  run check bench fuzz screenshot package
 
-deps:
-	@scripts/install-deps
+# What each command installs first, if it is missing (scripts/install-deps): building and
+# starting the Linux program needs the "build" group only; the tests, the Windows program
+# and the browser's page need more.
+deps-build:
+	@scripts/install-deps build
+deps-check:
+	@scripts/install-deps build check windows web
+deps-windows:
+	@scripts/install-deps build windows
+deps-web:
+	@scripts/install-deps build web
 
-$(BUILD)/CMakeCache.txt: | deps
+$(BUILD)/CMakeCache.txt: | deps-build
 	cmake --preset default
 
 # Every further tree is configured from the preset of its name: build-windows from "windows".
-build-%/CMakeCache.txt: | deps
+build-%/CMakeCache.txt:
 	cmake --preset $*
 
-build: deps $(BUILD)/CMakeCache.txt
+build: deps-build $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
 
-build-sanitize: deps $(SANITIZE_BUILD)/CMakeCache.txt
+build-sanitize: deps-check $(SANITIZE_BUILD)/CMakeCache.txt
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 
 # The Windows program, $(WINDOWS_BUILD)/win32/veltaro.exe, and its tests.
-windows: deps $(WINDOWS_BUILD)/CMakeCache.txt
+windows: deps-windows $(WINDOWS_BUILD)/CMakeCache.txt
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 
 # The same sources for x86-64, whose tests run under the 64-bit Wine: where no 32-bit Wine
 # can be installed, the 32-bit program's tests are skipped and these stand in.
-windows-x64: deps $(WINDOWS64_BUILD)/CMakeCache.txt
+windows-x64: deps-windows $(WINDOWS64_BUILD)/CMakeCache.txt
 	cmake --build $(WINDOWS64_BUILD) -j $(JOBS)
 
 # The browser's build with emscripten, and its tests.
-web: deps $(WEB_BUILD)/CMakeCache.txt
+web: deps-web $(WEB_BUILD)/CMakeCache.txt
 	cmake --build $(WEB_BUILD) -j $(JOBS)
 
 run: build
@@ -49,7 +59,7 @@ run: build
 # build; then a packager's builds, each with the unit tests: Release with the compiler's
 # default flags, and Debian's own flags;
 # last the browser's build, its unit tests under Node.js and the page's in headless Chromium.
-check: build build-sanitize windows windows-x64 web
+check: deps-check build build-sanitize windows windows-x64 web
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 	ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j $(JOBS)
 	ctest --test-dir $(WINDOWS_BUILD) --output-on-failure -j $(JOBS)
@@ -60,7 +70,7 @@ check: build build-sanitize windows windows-x64 web
 
 # The calculation's micro-benchmarks, the start-up against a bare Qt window, and the time
 # from a click on "Изчисли" to the result painted.
-bench: build
+bench: deps-check build
 	$(BUILD)/bench/calc_bench --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
 	bench/startup/run $(BUILD)
 	QT_QPA_PLATFORM=offscreen $(BUILD)/app/tests/form_window_test clickToResultIsPainted -iterations 1000
@@ -76,4 +86,5 @@ screenshot: build
 	scripts/screenshot $(BUILD)/app/veltaro
 
 package: build
+	@scripts/install-deps check
 	cpack --config $(BUILD)/CPackConfig.cmake -B $(BUILD)/package
