@@ -12,6 +12,7 @@
 #include "win32/text_conversion.h"
 #include "win32/window_font.h"
 #include "window/build_controls.h"
+#include "window/keyboard.h"
 #include "window/pixels.h"
 
 namespace win32 {
@@ -140,11 +141,9 @@ void FormWindow::OnCommand(HWND control, int code) {
   }
 }
 
-// Enter presses the command button that has the focus, as in any Windows dialog; with no
-// default button, Enter anywhere else does nothing.
 void FormWindow::OnEnter() {
   const ControlLayout* focused = LayoutOf(GetFocus());
-  if (focused != nullptr && focused->kind == ControlKind::kCommandButton) Click(*focused);
+  if (focused != nullptr && window::EnterPresses(*focused)) Click(*focused);
 }
 
 // Every control in the colours it is given; a locked box keeps the window colour, as every

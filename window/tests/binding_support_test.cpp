@@ -3,8 +3,10 @@
 #include <string>
 #include <vector>
 
+#include "window/contrast.h"
 #include "window/control_error.h"
 #include "window/error_report.h"
+#include "window/keyboard.h"
 #include "window/pixels.h"
 
 namespace {
@@ -56,6 +58,36 @@ TEST(ErrorReport, SaysTheNumberTheDescriptionAndWhatFollows) {
       window::DescribeError(calc::RuntimeError::Overflow(), window::Consequence::kEnds);
   EXPECT_EQ(ends.message, goesOn.message);
   EXPECT_NE(ends.consequence, goesOn.consequence);
+}
+
+TEST(ContrastRatio, MeasuresAsWcagDoes) {
+  const struct {
+    const char* why;
+    window::Rgb first;
+    window::Rgb second;
+    double ratio;
+  } cases[] = {
+      {"black on white, the greatest", {0, 0, 0}, {255, 255, 255}, 21.0},
+      {"the same colour, the least", {192, 192, 255}, {192, 192, 255}, 1.0},
+      {"white on the labels' cyan, unreadable", {255, 255, 255}, {192, 255, 255}, 1.11},
+      {"white on the title's orange", {255, 255, 255}, {255, 192, 128}, 1.60},
+      {"yellow on the calculate button's green", {255, 255, 0}, {128, 255, 128}, 1.18},
+      {"a pale focus box on the window's lilac", {137, 161, 216}, {192, 192, 255}, 1.50},
+      {"mid grey on white, just short of text's 4.5", {119, 119, 119}, {255, 255, 255}, 4.48},
+  };
+  for (const auto& c : cases) {
+    EXPECT_NEAR(window::ContrastRatio(c.first, c.second), c.ratio, 0.01) << c.why;
+    EXPECT_DOUBLE_EQ(window::ContrastRatio(c.first, c.second),
+                     window::ContrastRatio(c.second, c.first))
+        << c.why << ": the order of the two does not count";
+  }
+}
+
+TEST(Keyboard, EnterPressesOnlyACommandButton) {
+  for (const window::ControlLayout& control : window::MainWindowControls()) {
+    EXPECT_EQ(window::EnterPresses(control), control.name == "Command1")
+        << window::ControlNameOf(control);
+  }
 }
 
 }  // namespace
