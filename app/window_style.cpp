@@ -4,9 +4,13 @@
 
 #include <QApplication>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QStyleOption>
+#include <cstdint>
+
+#include "window/contrast.h"
 
 namespace app {
 namespace {
@@ -15,9 +19,24 @@ namespace {
 // bevel, around the caption.
 constexpr int kFocusMarkInset = 4;
 
+// The caption's colour where it stands out enough from the face as a focus mark; black or
+// white where it does not (a dark scheme's light text on a pastel face).
+QColor MarkColour(const QColor& face, const QColor& caption) {
+  const auto rgb = [](const QColor& colour) {
+    return window::Rgb{static_cast<std::uint8_t>(colour.red()),
+                       static_cast<std::uint8_t>(colour.green()),
+                       static_cast<std::uint8_t>(colour.blue())};
+  };
+  const window::Rgb mark = window::LegibleOn(rgb(face), rgb(caption), window::kVisibleMark);
+  return {mark.red, mark.green, mark.blue};
+}
+
 // Fusion, but with command buttons drawn as a raised panel whose face is exactly the
-// button colour, and a dotted focus mark inside the face; Fusion itself would lighten and
-// desaturate the face, and tint it on focus.
+// button colour, and focus marks that are seen on every control: a dotted one inside a
+// command button's face and around an option button's caption, and the boxes' focused
+// frame around the help text. Fusion itself would lighten and desaturate a button's face
+// and tint it on focus, mark an option in pale blue on its colour (1.5:1) and the help text
+// not at all.
 class WindowStyle final : public QProxyStyle {
  public:
   WindowStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
@@ -28,6 +47,13 @@ class WindowStyle final : public QProxyStyle {
       const bool sunken = (option->state & (State_Sunken | State_On)) != 0;
       const QBrush face = option->palette.button();
       qDrawWinButton(painter, option->rect, option->palette, sunken, &face);
+    } else if (element == PE_FrameFocusRect) {
+      DrawFocusMark(
+          *painter, option->rect,
+          MarkColour(option->palette.window().color(), option->palette.windowText().color()));
+    } else if (element == PE_Frame && (option->state & State_HasFocus) != 0 &&
+               qobject_cast<const QPlainTextEdit*>(widget) != nullptr) {
+      QProxyStyle::drawPrimitive(PE_FrameLineEdit, option, painter, widget);
     } else {
       QProxyStyle::drawPrimitive(element, option, painter, widget);
     }
@@ -38,8 +64,9 @@ class WindowStyle final : public QProxyStyle {
                    const QWidget* widget) const override {
     QProxyStyle::drawControl(element, option, painter, widget);
     if (element == CE_PushButton && (option->state & State_HasFocus) != 0) {
-      DrawFocusMark(*painter, subElementRect(SE_PushButtonFocusRect, option, widget),
-                    option->palette.buttonText().color());
+      DrawFocusMark(
+          *painter, subElementRect(SE_PushButtonFocusRect, option, widget),
+          MarkColour(option->palette.button().color(), option->palette.buttonText().color()));
     }
   }
 
@@ -53,8 +80,7 @@ class WindowStyle final : public QProxyStyle {
   }
 
  private:
-  // Every other pixel of the rectangle's outline, in the caption's colour, which stands
-  // out on any face the layout gives a button.
+  // Every other pixel of the rectangle's outline.
   static void DrawFocusMark(QPainter& painter, const QRect& rect, const QColor& colour) {
     painter.save();
     painter.setPen(Qt::NoPen);

@@ -12,8 +12,7 @@ double Luminance(Rgb colour) {
     const double value = channel / 255.0;
     return value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
   };
-  return 0.2126 * linear(colour.red) + 0.7152 * linear(colour.green) +
-         0.0722 * linear(colour.blue);
+  return 0.2126 * linear(colour.red) + 0.7152 * linear(colour.green) + 0.0722 * linear(colour.blue);
 }
 
 }  // namespace
@@ -22,6 +21,13 @@ double ContrastRatio(Rgb first, Rgb second) {
   const double a = Luminance(first);
   const double b = Luminance(second);
   return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+}
+
+Rgb LegibleOn(Rgb background, Rgb preferred, double minimum) {
+  if (ContrastRatio(background, preferred) >= minimum) return preferred;
+  constexpr Rgb kBlack{0, 0, 0};
+  constexpr Rgb kWhite{255, 255, 255};
+  return ContrastRatio(background, kBlack) >= ContrastRatio(background, kWhite) ? kBlack : kWhite;
 }
 
 }  // namespace window

@@ -23,6 +23,7 @@
 #include "app/accessibility.h"
 #include "app/standard_texts.h"
 #include "app/window_style.h"
+#include "window/contrast.h"
 #include "window/layout.h"
 #include "window/pixels.h"
 
@@ -79,6 +80,8 @@ class FormWindowTest : public QObject {
   void coloursAreDrawnAsDesigned();
   void focusMarkShowsOnTheFocusedButtonOnly_data();
   void focusMarkShowsOnTheFocusedButtonOnly();
+  void focusMarkIsSeenOnEveryControl_data();
+  void focusMarkIsSeenOnEveryControl();
   void everyControlUsesTimesNewRoman12();
   void everyLabelsCaptionFitsOnOneLine_data();
   void everyLabelsCaptionFitsOnOneLine();
@@ -610,18 +613,38 @@ void FormWindowTest::coloursAreDrawnAsDesigned() {
 
 namespace {
 
-// WCAG's contrast ratio of two colours, 1 to 21.
 double Contrast(const QColor& a, const QColor& b) {
-  const auto luminance = [](const QColor& colour) {
-    const auto linear = [](double c) {
-      return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
-           0.0722 * linear(colour.blueF());
+  const auto rgb = [](const QColor& colour) {
+    return window::Rgb{static_cast<std::uint8_t>(colour.red()),
+                       static_cast<std::uint8_t>(colour.green()),
+                       static_cast<std::uint8_t>(colour.blue())};
   };
-  const double first = luminance(a);
-  const double second = luminance(b);
-  return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+  return window::ContrastRatio(rgb(a), rgb(b));
+}
+
+// How many pixels of a focus mark stand out from every colour beside them by 3:1: of the
+// pixels that focusing changed, those that differ so from each unchanged pixel around them.
+int SeenMarkPixels(const QImage& before, const QImage& after) {
+  const auto changed = [&](int x, int y) { return after.pixel(x, y) != before.pixel(x, y); };
+  int seen = 0;
+  for (int y = 1; y + 1 < after.height(); ++y) {
+    for (int x = 1; x + 1 < after.width(); ++x) {
+      if (!changed(x, y)) continue;
+      bool beside = false;
+      bool standsOut = true;
+      for (int dy = -1; dy <= 1; ++dy) {
+        for (int dx = -1; dx <= 1; ++dx) {
+          if (changed(x + dx, y + dy)) continue;
+          beside = true;
+          standsOut =
+              standsOut && Contrast(after.pixelColor(x, y), after.pixelColor(x + dx, y + dy)) >=
+                               window::kVisibleMark;
+        }
+      }
+      if (beside && standsOut) ++seen;
+    }
+  }
+  return seen;
 }
 
 }  // namespace
@@ -662,6 +685,48 @@ void FormWindowTest::focusMarkShowsOnTheFocusedButtonOnly() {
   // come to about the button's width.
   QVERIFY2(marked >= button->width() - 16, qPrintable(QString::number(marked)));
   QCOMPARE(after.pixelColor(8, 12), face);
+}
+
+void FormWindowTest::focusMarkIsSeenOnEveryControl_data() {
+  QTest::addColumn<QString>("control");
+  QTest::addColumn<QString>("before");
+  QTest::newRow("the help text, focused at start") << "Text1(0)"
+                                                   << "Command1(1)";
+  QTest::newRow("КПД") << "Option1(0)"
+                       << "Text1(0)";
+  QTest::newRow("рандеман") << "Option1(1)"
+                            << "Text1(0)";
+  QTest::newRow("практически добив") << "Option1(2)"
+                                     << "Text1(0)";
+  QTest::newRow("the part") << "Text2(0)"
+                            << "Text1(0)";
+  QTest::newRow("the whole") << "Text2(1)"
+                             << "Text1(0)";
+  QTest::newRow("the result") << "Text2(2)"
+                              << "Text1(0)";
+  QTest::newRow("Изчисли") << "Command1(0)"
+                           << "Text1(0)";
+  QTest::newRow("Изчисти") << "Command1(1)"
+                           << "Text1(0)";
+}
+
+// Each control the focus reaches shows it by a mark that stands out from the colours beside
+// it (3:1): not a text cursor alone, and not a pale box on the control's colour. The mark
+// must reach at least twice the control's height, so that a caret's stroke is not enough.
+void FormWindowTest::focusMarkIsSeenOnEveryControl() {
+  QFETCH(QString, control);
+  QFETCH(QString, before);
+  QWidget* const widget = Control(control);
+  const QRect area(widget->mapTo(form_.get(), QPoint(-2, -2)), widget->size() + QSize(4, 4));
+  Control(before)->setFocus(Qt::TabFocusReason);
+  QTRY_VERIFY(Control(before)->hasFocus());
+  const QImage unfocused = form_->grab(area).toImage();
+  widget->setFocus(Qt::TabFocusReason);
+  QTRY_VERIFY(widget->hasFocus());
+  const QImage focused = form_->grab(area).toImage();
+  const int seen = SeenMarkPixels(unfocused, focused);
+  QVERIFY2(seen >= 2 * widget->height(),
+           qPrintable(QStringLiteral("%1 pixels of the mark are seen").arg(seen)));
 }
 
 void FormWindowTest::everyControlUsesTimesNewRoman12() {

@@ -83,6 +83,39 @@ TEST(ContrastRatio, MeasuresAsWcagDoes) {
   }
 }
 
+TEST(LegibleOn, KeepsThePreferredColourWhereItReads) {
+  const struct {
+    const char* why;
+    window::Rgb background;
+    window::Rgb preferred;
+    double minimum;
+    window::Rgb legible;
+  } cases[] = {
+      {"black text on the labels' cyan", {192, 255, 255}, {0, 0, 0}, 4.5, {0, 0, 0}},
+      {"a dark scheme's white text on cyan gives way to black",
+       {192, 255, 255},
+       {255, 255, 255},
+       4.5,
+       {0, 0, 0}},
+      {"a dark scheme's yellow on the green button",
+       {128, 255, 128},
+       {255, 255, 0},
+       4.5,
+       {0, 0, 0}},
+      {"white on a dark face stays", {0, 0, 128}, {255, 255, 255}, 4.5, {255, 255, 255}},
+      {"black on a dark face gives way to white", {0, 0, 128}, {0, 0, 0}, 4.5, {255, 255, 255}},
+      {"a mark needs less than text: mid grey on white is enough",
+       {255, 255, 255},
+       {119, 119, 119},
+       3.0,
+       {119, 119, 119}},
+      {"but not for text", {255, 255, 255}, {119, 119, 119}, 4.5, {0, 0, 0}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(window::LegibleOn(c.background, c.preferred, c.minimum), c.legible) << c.why;
+  }
+}
+
 TEST(Keyboard, EnterPressesOnlyACommandButton) {
   for (const window::ControlLayout& control : window::MainWindowControls()) {
     EXPECT_EQ(window::EnterPresses(control), control.name == "Command1")
