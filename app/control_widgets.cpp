@@ -1,7 +1,9 @@
 #include "app/control_widgets.h"
 
+#include <QApplication>
 #include <QColor>
 #include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -21,13 +23,30 @@ namespace {
 using window::ControlKind;
 using window::ControlLayout;
 
-// An option button answers a click anywhere on it, not only on its circle and caption.
+// An option button answers a click anywhere on it, not only on its circle and caption; and
+// an arrow key selects the button it moves to, as on Windows and in the page. Qt moves the
+// selection with the focus only from a selected button: with none selected, as after start,
+// the arrows would only move the focus, and the user go on in a mode never chosen.
 class OptionButtonWidget final : public QRadioButton {
  public:
   using QRadioButton::QRadioButton;
 
  protected:
   bool hitButton(const QPoint& position) const override { return rect().contains(position); }
+
+  void keyPressEvent(QKeyEvent* event) override {
+    QRadioButton::keyPressEvent(event);
+    auto* reached = qobject_cast<QRadioButton*>(QApplication::focusWidget());
+    if (IsArrow(event->key()) && reached != nullptr && reached != this &&
+        reached->group() == group() && !reached->isChecked()) {
+      reached->click();
+    }
+  }
+
+ private:
+  static bool IsArrow(int key) {
+    return key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Left || key == Qt::Key_Right;
+  }
 };
 
 // Holds a box to its number of characters. QLineEdit's own limit counts UTF-16 units and

@@ -1,6 +1,7 @@
 #include "app/form_window.h"
 
 #include <QButtonGroup>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
@@ -12,6 +13,7 @@
 #include "app/window_font.h"
 #include "app/window_icon.h"
 #include "window/build_controls.h"
+#include "window/keyboard.h"
 #include "window/pixels.h"
 
 namespace app {
@@ -48,6 +50,7 @@ FormWindow::FormWindow() {
       Furnish(*this, window::MainWindow()),
       [&](const ControlLayout& control, QWidget* container) {
         QWidget* const widget = CreateControl(control, *container);
+        layouts_.insert(widget, &control);
         Add(control, widget);
         Connect(control, *widget);
         if (TakesFocus(control, *widget)) {
@@ -77,6 +80,19 @@ void FormWindow::Connect(const ControlLayout& control, QWidget& widget) {
       if (checked) Click(control);
     });
   }
+}
+
+// Enter comes here when the focused control has no use for it: a focused command button is
+// then pressed, as on Windows and in the page, and anywhere else nothing happens.
+void FormWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    const ControlLayout* focused = layouts_.value(focusWidget());
+    if (focused != nullptr && window::EnterPresses(*focused)) {
+      if (!event->isAutoRepeat()) Click(*focused);
+      return;
+    }
+  }
+  QWidget::keyPressEvent(event);
 }
 
 void FormWindow::ReportError(const calc::RuntimeError& error) {

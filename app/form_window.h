@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QWidget>
 
 #include "app/qt_controls.h"
@@ -17,10 +18,15 @@ class FormWindow final : public QWidget,
 
   calc::NumberFormat UserNumberFormat() const override;
 
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   // Hands the user's clicks on the control to the logic.
   void Connect(const window::ControlLayout& control, QWidget& widget);
   void ReportError(const calc::RuntimeError& error) override;
+
+  QHash<const QWidget*, const window::ControlLayout*> layouts_;
 };
 
 }  // namespace app

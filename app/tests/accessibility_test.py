@@ -1,9 +1,10 @@
 #!/usr/bin/python3
 """Reads the running program through AT-SPI as a screen reader does, with a running event
 loop (so that names and states are kept and updated from the program's events), and
-works it through accessibility calls alone: every text it shows refuses a write unless
-the user may type there, and each result it writes is raised as a notification showing
-it. Prints one line per failed check and a closing count; exits non-zero on any failure."""
+works it through accessibility calls and the keyboard: every text it shows refuses a write
+unless the user may type there, each result it writes is raised as a notification showing
+it, an arrow key selects the mode it reaches, and Enter presses the focused button and
+nothing else. Prints one line per failed check and a closing count; exits non-zero on any failure."""
 
 import subprocess
 import sys
@@ -210,6 +211,57 @@ def steps():
     check("no mode after Изчисти",
           [o.getState().contains(pyatspi.STATE_CHECKED) for o in options], [False] * 3)
     check("announced after Изчисти", announced, ["75%"] * 2)
+
+    # The keyboard alone, with real key events: from no mode selected, an arrow selects the
+    # mode it reaches; Enter presses the focused button, and does nothing in a box or on an
+    # option; nor does Esc.
+    def key(*names):
+        subprocess.run(["xdotool", "key", *names], check=True)
+
+    def type_text(text):
+        subprocess.run(["xdotool", "type", text], check=True)
+
+    def has_focus(accessible):
+        return accessible.getState().contains(pyatspi.STATE_FOCUSED)
+
+    def selected():
+        return [o.getState().contains(pyatspi.STATE_CHECKED) for o in options]
+
+    options[0].queryComponent().grabFocus()
+    yield from until(lambda: has_focus(options[0]))
+    key("Down")
+    yield from until(lambda: boxes[2].name == GOOD_PRODUCT[2])
+    check("an arrow from no mode selects рандеман", selected(), [False, True, False])
+    check("the boxes' names after the arrow", [b.name for b in boxes], GOOD_PRODUCT)
+    key("Return", "KP_Enter", "Escape")
+    part.queryComponent().grabFocus()
+    yield from until(lambda: has_focus(part))
+    type_text("45")
+    key("Tab")
+    yield from until(lambda: has_focus(whole))
+    type_text("60")
+    key("Return", "KP_Enter", "Escape")
+    yield 300
+    check("the mode after Enter and Esc on an option", selected(), [False, True, False])
+    check("the boxes after Enter and Esc in a box", [text_of(b) for b in boxes], ["45", "60", ""])
+    key("Tab", "Tab")
+    yield from until(lambda: has_focus(calculate))
+    key("Return")
+    yield from until(lambda: text_of(result) == "75%")
+    check("the result after Enter on Изчисли", text_of(result), "75%")
+    key("Tab")
+    yield from until(lambda: has_focus(clear))
+    key("KP_Enter")
+    yield from until(lambda: text_of(part) == "" and not any(selected()))
+    check("the boxes after keypad Enter on Изчисти", [text_of(b) for b in boxes], ["", "", ""])
+    check("no mode after keypad Enter on Изчисти", selected(), [False] * 3)
+    part.queryEditableText().setTextContents("3")
+    whole.queryEditableText().setTextContents("1")
+    calculate.queryComponent().grabFocus()
+    yield from until(lambda: has_focus(calculate))
+    key("KP_Enter")
+    yield from until(lambda: text_of(result) == "300%")
+    check("the result after keypad Enter on Изчисли", text_of(result), "300%")
 
     # The error report, in Bulgarian to its button.
     part.queryEditableText().setTextContents("1e999")

@@ -2,7 +2,9 @@
 # A blind student works the program by keyboard under Orca, on a private X server and
 # session bus of the test's own, and the test reads what Orca says from the speech log:
 # the window and help text as it opens, each box by its label as the Tab key reaches it,
-# and, after Space on "Изчисли", the result, with the focus still on the button.
+# after Space on "Изчисли", the result, with the focus still on the button; after Enter
+# there, the result again; and, from no mode selected, the mode an arrow key reaches, as
+# selected.
 set -euo pipefail
 program=$1
 here=$(dirname "$0")
@@ -35,4 +37,18 @@ press space '75%'
 sleep 1
 after=$(tail -n "+$((before + 1))" "$speech" | grep -v '^space' || true)
 [ "$(echo "$after" | wc -l)" -eq 1 ] || fail "after Изчисли Orca said: $(echo "$after" | tr '\n' '|')"
+press Return '75%'
+press shift+Tab '^КПД %'
+press shift+Tab '^подадена енергия'
+press shift+Tab '^изходяща енергия'
+press shift+Tab '^КПД'
+before=$(spoken)
+press Down '^рандеман'
+# Orca names the option, then its role and state, in Orca's own words.
+await_speech 'selected radio button' "$before"
+said=$(tail -n "+$((before + 1))" "$speech" | tr '\n' ' ')
+case "$said" in
+  *"not selected"*) fail "the arrow only moved to рандеман: Orca said $said" ;;
+esac
+passed=$((passed + 1))
 echo "screen reader: $((passed + 1)) passed, 0 failed"
