@@ -7,11 +7,15 @@ set(VELTARO_PUBLISHER_SITE "www.${VELTARO_PUBLISHER_DOMAIN}")
 set(VELTARO_HOMEPAGE "https://${VELTARO_PUBLISHER_SITE}")
 set(VELTARO_CONTACT "info@${VELTARO_PUBLISHER_DOMAIN}")
 
-# One reverse-DNS id names the desktop entry, the metainfo and the icons.
+# The command, its manual page and the Debian package: the program's name in lower case.
+string(TOLOWER "${PROJECT_NAME}" VELTARO_PACKAGE_NAME)
+
+# One reverse-DNS id names the desktop entry, the metainfo and the icons; in lower case, as
+# AppStream asks of a component's id.
 string(REPLACE "." ";" domain_parts "${VELTARO_PUBLISHER_DOMAIN}")
 list(REVERSE domain_parts)
 list(JOIN domain_parts "." reversed_domain)
-set(VELTARO_APP_ID "${reversed_domain}.Veltaro")
+set(VELTARO_APP_ID "${reversed_domain}.${VELTARO_PACKAGE_NAME}")
 
 # The program states its version with two decimals: 1.0 is "1.00".
 if(PROJECT_VERSION_MINOR LESS 10)
@@ -19,9 +23,6 @@ if(PROJECT_VERSION_MINOR LESS 10)
 else()
   set(VELTARO_VERSION_TEXT "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}")
 endif()
-
-# The command, its manual page and the Debian package: the program's name in lower case.
-string(TOLOWER "${PROJECT_NAME}" VELTARO_PACKAGE_NAME)
 
 # What the publisher licenses the program under, as an SPDX expression.
 set(VELTARO_LICENSE "LicenseRef-proprietary")
