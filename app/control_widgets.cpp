@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextDocument>
 #include <QValidator>
 #include <cstddef>
 #include <limits>
@@ -149,7 +150,7 @@ QWidget* CreateWidget(const ControlLayout& control, QWidget& container) {
 void SetText(QWidget& widget, QString text) {
   if (auto* box = qobject_cast<QPlainTextEdit*>(&widget)) {
     // A lone CR would start a block of its own; the box keeps lines apart by LF.
-    box->setPlainText(text.replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    box->document()->setPlainText(text.replace(QLatin1String("\r\n"), QLatin1String("\n")));
   } else if (auto* line = qobject_cast<QLineEdit*>(&widget)) {
     line->setText(text);
   } else if (auto* label = qobject_cast<QLabel*>(&widget)) {

@@ -25,7 +25,6 @@ using window::ControlLayout;
 QWidget* Furnish(QWidget& form, const window::WindowLayout& layout) {
   form.setObjectName(FromUtf8(layout.name));
   form.setWindowTitle(FromUtf8(layout.caption));
-  form.setWindowIcon(WindowIcon());
   form.setFont(WindowFont(layout.font));
   const QSize client(window::TwipsToPixels(layout.clientWidth),
                      window::TwipsToPixels(layout.clientHeight));
@@ -34,8 +33,13 @@ QWidget* Furnish(QWidget& form, const window::WindowLayout& layout) {
   form.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                       Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   Paint(form, layout.background);
-  // Where Qt's title bar would offer more than that, the window draws its own.
-  return DrawsItsOwnTitleBar() ? AddTitleBar(form, client) : &form;
+  // Where Qt's title bar would offer more than that, the window draws its own, icon and all.
+  if (DrawsItsOwnTitleBar()) {
+    form.setWindowIcon(WindowIcon());
+    return AddTitleBar(form, client);
+  }
+  GiveIconAfterFirstPaint(form);
+  return &form;
 }
 
 bool TakesFocus(const ControlLayout& control, const QWidget& widget) {

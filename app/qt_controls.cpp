@@ -49,13 +49,15 @@ void QtControl<Widget>::SetTextChecked(std::string_view text, std::string_view p
 // A text the program writes is read from its start: a long result shows its sign and first
 // digits, not its end. The box scrolls only as it paints, from the offset of its last paint,
 // and would align a text narrower than that offset to the right; so one paint that nobody
-// sees brings the offset within the new text first.
+// sees brings the offset within the new text first. A box not shown yet has never scrolled.
 void QtTextBox::SetText(std::string_view text) {
   SetTextChecked(text, "Text");
   QLineEdit& box = Existing();
   box.setCursorPosition(0);
-  QPixmap scratch(box.size());
-  box.render(&scratch);
+  if (box.isVisible()) {
+    QPixmap scratch(box.size());
+    box.render(&scratch);
+  }
   if (Layout().announcesChanges) AnnounceWrittenText(box);
 }
 

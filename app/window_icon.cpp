@@ -1,11 +1,42 @@
 #include "app/window_icon.h"
 
 #include <QDirIterator>
+#include <QEvent>
 #include <QImage>
 #include <QPixmap>
 #include <QResource>
 
 namespace app {
+namespace {
+
+// Watches the window until its first paint, then hands it its icon and goes.
+class IconAfterFirstPaint final : public QObject {
+ public:
+  explicit IconAfterFirstPaint(QWidget& window) : QObject(&window), window_(window) {
+    window.installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == &window_ && event->type() == QEvent::Paint) {
+      window_.removeEventFilter(this);
+      // After the frame that paint belongs to has gone to the screen.
+      QMetaObject::invokeMethod(
+          this,
+          [this] {
+            window_.setWindowIcon(WindowIcon());
+            deleteLater();
+          },
+          Qt::QueuedConnection);
+    }
+    return false;
+  }
+
+ private:
+  QWidget& window_;
+};
+
+}  // namespace
 
 QIcon WindowIcon() {
   QIcon icon;
@@ -21,5 +52,7 @@ QIcon WindowIcon() {
   }
   return icon;
 }
+
+void GiveIconAfterFirstPaint(QWidget& window) { new IconAfterFirstPaint(window); }
 
 }  // namespace app

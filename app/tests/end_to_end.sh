@@ -32,10 +32,11 @@ start
 eval "$(xdotool getwindowgeometry --shell "$window")"
 [ "$WIDTH x $HEIGHT" = "461 x 345" ] || fail "window is $WIDTH x $HEIGHT, not 461 x 345"
 # The window manager is offered the icon in every size of the icon theme's (xprop reads
-# past 250 kB only when told).
-icons=$(xprop -len 1048576 -id "$window" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ')
-[ "$icons" = "$(for side in 16 22 24 32 48 64 128 256; do printf 'Icon (%s x %s) ' "$side" "$side"; done)" ] ||
-  fail "the window's icons: $icons"
+# past 250 kB only when told), once the first frame is drawn.
+icons() { xprop -len 1048576 -id "$window" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' '; }
+every_size=$(for side in 16 22 24 32 48 64 128 256; do printf 'Icon (%s x %s) ' "$side" "$side"; done)
+offers_every_size() { test "$(icons)" = "$every_size"; }
+await offers_every_size || fail "the window's icons: $(icons)"
 
 # Centres of the part and whole boxes, the calculate button and the result box.
 click() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
