@@ -160,9 +160,14 @@ void SetText(QWidget& widget, QString text) {
   }
 }
 
+}  // namespace
+
 QColor ToColor(window::Rgb rgb) { return {rgb.red, rgb.green, rgb.blue}; }
 
-}  // namespace
+window::Rgb ToRgb(const QColor& colour) {
+  return {static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
+          static_cast<std::uint8_t>(colour.blue())};
+}
 
 QString FromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QRect>
 #include <QString>
 #include <QWidget>
@@ -17,6 +18,9 @@ QRect LogicalRect(const window::ControlLayout& control);
 
 // Builds one control from its layout record, inside its container.
 QWidget* CreateControl(const window::ControlLayout& control, QWidget& container);
+
+QColor ToColor(window::Rgb rgb);
+window::Rgb ToRgb(const QColor& colour);
 
 // Gives the widget its background colour, in the role it draws its background with.
 void Paint(QWidget& widget, window::Rgb rgb);

@@ -8,8 +8,8 @@
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QStyleOption>
-#include <cstdint>
 
+#include "app/control_widgets.h"
 #include "window/contrast.h"
 
 namespace app {
@@ -22,13 +22,7 @@ constexpr int kFocusMarkInset = 4;
 // The caption's colour where it stands out enough from the face as a focus mark; black or
 // white where it does not (a dark scheme's light text on a pastel face).
 QColor MarkColour(const QColor& face, const QColor& caption) {
-  const auto rgb = [](const QColor& colour) {
-    return window::Rgb{static_cast<std::uint8_t>(colour.red()),
-                       static_cast<std::uint8_t>(colour.green()),
-                       static_cast<std::uint8_t>(colour.blue())};
-  };
-  const window::Rgb mark = window::LegibleOn(rgb(face), rgb(caption), window::kVisibleMark);
-  return {mark.red, mark.green, mark.blue};
+  return ToColor(window::LegibleOn(ToRgb(face), ToRgb(caption), window::kVisibleMark));
 }
 
 // Fusion, but with command buttons drawn as a raised panel whose face is exactly the

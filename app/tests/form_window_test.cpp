@@ -21,6 +21,7 @@
 #include <utility>
 
 #include "app/accessibility.h"
+#include "app/control_widgets.h"
 #include "app/standard_texts.h"
 #include "app/window_style.h"
 #include "window/contrast.h"
@@ -614,12 +615,7 @@ void FormWindowTest::coloursAreDrawnAsDesigned() {
 namespace {
 
 double Contrast(const QColor& a, const QColor& b) {
-  const auto rgb = [](const QColor& colour) {
-    return window::Rgb{static_cast<std::uint8_t>(colour.red()),
-                       static_cast<std::uint8_t>(colour.green()),
-                       static_cast<std::uint8_t>(colour.blue())};
-  };
-  return window::ContrastRatio(rgb(a), rgb(b));
+  return window::ContrastRatio(app::ToRgb(a), app::ToRgb(b));
 }
 
 // How many pixels of a focus mark stand out from every colour beside them by 3:1: of the
