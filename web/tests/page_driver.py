@@ -10,8 +10,8 @@ import traceback
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[2] / "scripts"))
 from chromium_session import ChromiumSession  # noqa: E402,F401
 
-# The window is built, and its Load event has run, once the result box is locked.
-WINDOW_READY = "document.getElementById('Text2(2)')?.readOnly === true"
+# The page holds the window from the start, inert until the program has taken it over.
+WINDOW_READY = "document.getElementById('Veltaro')?.inert === false"
 
 
 def selector(control):

@@ -199,7 +199,7 @@ def window_size_and_place(browser):
     x, y, width, height = rect(browser, "Veltaro")
     viewport = browser.evaluate("[document.documentElement.clientWidth,"
                                 " document.documentElement.clientHeight, devicePixelRatio]")
-    centred = [(viewport[0] - WINDOW_SIZE[0]) // 2, (viewport[1] - WINDOW_SIZE[1]) // 2]
+    centred = [(viewport[0] - WINDOW_SIZE[0]) / 2, (viewport[1] - WINDOW_SIZE[1]) / 2]
     return first_wrong(expect((width, height), WINDOW_SIZE, "window size"),
                        expect(viewport[2], 1, "zoom"),
                        expect([x, y], centred, "window corner"))
