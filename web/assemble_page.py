@@ -27,6 +27,10 @@ REGISTRATION = ("\nif (window.isSecureContext && location.protocol !== 'file:'"
                 " navigator.serviceWorker.register('service-worker.js').catch(console.warn);")
 
 
+def listed(names):
+    return ", ".join(json.dumps(name) for name in names)
+
+
 def data_url(kind, data):
     return f"data:{kind};base64,{base64.b64encode(data).decode()}"
 
@@ -92,14 +96,16 @@ def main(template, style, window, start, loader, program, serif, icons, manifest
     shutil.copyfile(manifest, hosted / "manifest.webmanifest")
     for name in HOSTED_ICONS:
         shutil.copyfile(icons / name, hosted / name)
-    files = ["./", "index.html", "manifest.webmanifest", *HOSTED_ICONS]
+    page_files = ["./", "index.html"]
+    others = ["manifest.webmanifest", *HOSTED_ICONS]
     version = hashlib.sha256()
-    for name in files[1:]:
+    for name in page_files[1:] + others:
         version.update((hosted / name).read_bytes())
     (hosted / "service-worker.js").write_text(
         pathlib.Path(worker).read_text(encoding="utf-8")
         .replace("@VERSION@", version.hexdigest()[:16])
-        .replace("@FILES@", ", ".join(json.dumps(name) for name in files)), encoding="utf-8")
+        .replace("@PAGE@", listed(page_files)).replace("@OTHERS@", listed(others)),
+        encoding="utf-8")
 
 
 if __name__ == "__main__":

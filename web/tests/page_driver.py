@@ -1,17 +1,28 @@
-"""What the page's tests share: the page opened and its window built, its controls found
-by their ids (the controls' names), filled and read as a user does, and a table of
-checks run and counted. Python's standard library and Chromium's protocol only."""
+"""What the page's tests share: a browser of each engine, the page opened and taken over
+by its program, its controls found by their ids (the controls' names), filled and read as
+a user does, and a table of checks run and counted. Each engine's session drives its
+browser with real key and mouse events: Chromium through its DevTools protocol, Firefox
+through WebDriver BiDi, WebKitGTK through its WebDriver."""
 
-import json
+import io
 import pathlib
 import sys
 import traceback
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[2] / "scripts"))
-from chromium_session import ChromiumSession  # noqa: E402,F401
+from chromium_session import ChromiumSession  # noqa: E402
+from firefox_session import FirefoxSession  # noqa: E402
+from webkit_session import WebKitSession  # noqa: E402
+
+ENGINES = {"chromium": ChromiumSession, "firefox": FirefoxSession, "webkit": WebKitSession}
 
 # The page holds the window from the start, inert until the program has taken it over.
 WINDOW_READY = "document.getElementById('Veltaro')?.inert === false"
+
+
+def session(engine, work, name, lang="en-US"):
+    """A browser of the engine with a profile of its own in the work folder."""
+    return ENGINES[engine](pathlib.Path(work) / f"profile-{engine}-{name}", lang=lang)
 
 
 def selector(control):
@@ -24,11 +35,22 @@ def open_page(browser, url):
 
 
 def value(browser, control):
-    return browser.evaluate(f"document.getElementById({json.dumps(control)}).value")
+    return browser.evaluate(f"document.getElementById({control!r}).value")
 
 
 def focused(browser):
     return browser.evaluate("document.activeElement?.id ?? ''")
+
+
+def rect(browser, css):
+    return browser.evaluate(
+        f"(r => [r.x, r.y, r.width, r.height])(document.querySelector({css!r})"
+        ".getBoundingClientRect())")
+
+
+def screenshot(browser):
+    from PIL import Image  # only the tests that read pixels need it
+    return Image.open(io.BytesIO(browser.screenshot())).convert("RGB")
 
 
 def fill(browser, control, text):
@@ -56,38 +78,42 @@ def first_wrong(*results):
 
 def problems(browser):
     """Script errors and the browser's error messages (a policy violation among them)."""
-    found = []
-    for event in browser.events:
-        if event.get("method") == "Runtime.exceptionThrown":
-            found.append(event["params"]["exceptionDetails"].get("text", "exception"))
-        elif (event.get("method") == "Log.entryAdded"
-              and event["params"]["entry"]["level"] == "error"):
-            found.append(event["params"]["entry"]["text"])
-    return found
+    return browser.problems()
+
+
+class Tally:
+    """The checks of one test, however many browsers ran them."""
+
+    def __init__(self):
+        self.failed = 0
+        self.passed = 0
+
+    def finish(self, label):
+        print(f"{label}: {self.passed} passed, {self.failed} failed")
+        sys.exit(1 if self.failed else 0)
 
 
 class Checks:
     """Runs each check with a fresh page; a check fails by returning what it saw instead."""
 
-    def __init__(self, browser, url):
+    def __init__(self, browser, url, tally=None):
         self.browser = browser
         self.url = url
-        self.failed = 0
-        self.passed = 0
+        self.tally = tally or Tally()
 
-    def run(self, name, check):
+    def run(self, name, check, opened=True):
         try:
-            open_page(self.browser, self.url)
+            if opened:
+                open_page(self.browser, self.url)
             wrong = check(self.browser)
         except Exception:  # noqa: BLE001 - any failure of a check is reported as its own
             wrong = traceback.format_exc()
         if wrong:
-            self.failed += 1
+            self.tally.failed += 1
             print(f"FAIL: {name}: {wrong}")
         else:
-            self.passed += 1
+            self.tally.passed += 1
             print(f"ok: {name}")
 
     def finish(self, label):
-        print(f"{label}: {self.passed} passed, {self.failed} failed")
-        sys.exit(1 if self.failed else 0)
+        self.tally.finish(label)
