@@ -37,6 +37,8 @@ class ProtocolError(RuntimeError):
 
 class ChromiumSession:
     name = "chromium"
+    active_window = True
+    emulates_phones = True
 
     def __init__(self, profile, lang="en-US", width=800, height=600):
         self.profile = str(profile)

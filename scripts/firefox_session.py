@@ -37,8 +37,21 @@ class ProtocolError(RuntimeError):
 
 class FirefoxSession:
     name = "firefox"
+    # A headless window is never the active one (document.hasFocus() stays false, headed
+    # on Xvfb too): Firefox draws no focus mark there, and Enter presses no button.
+    active_window = False
+    emulates_phones = True
 
-    def __init__(self, profile, lang="en-US", width=800, height=600, preferences=None):
+    def __init__(self, *arguments, **options):
+        self.process = None
+        self._socket = None
+        try:
+            self._begin(*arguments, **options)
+        except BaseException:
+            self.close()  # what had started ends with the failed start
+            raise
+
+    def _begin(self, profile, lang="en-US", width=800, height=600, preferences=None):
         self.profile = str(profile)
         shutil.rmtree(self.profile, ignore_errors=True)
         os.makedirs(self.profile)
@@ -193,21 +206,23 @@ class FirefoxSession:
                 and event["params"].get("level") == "error"]
 
     def close(self):
-        try:
-            self.call("browser.close")
-        except (OSError, ProtocolError, websocket.WebSocketException):
-            pass
-        self._socket.close()
-        try:
-            self.process.wait(timeout=10)
-        except subprocess.TimeoutExpired:
-            pass
-        try:
-            os.killpg(self.process.pid, signal.SIGKILL)
-        except ProcessLookupError:
-            pass
-        self.process.wait()
-        self._log.close()
+        if self._socket:
+            try:
+                self.call("browser.close")
+            except (OSError, ProtocolError, websocket.WebSocketException):
+                pass
+            self._socket.close()
+        if self.process:
+            try:
+                self.process.wait(timeout=10)
+            except subprocess.TimeoutExpired:
+                pass
+            try:
+                os.killpg(self.process.pid, signal.SIGKILL)
+            except ProcessLookupError:
+                pass
+            self.process.wait()
+            self._log.close()
         shutil.rmtree(self.profile, ignore_errors=True)
 
     def __enter__(self):

@@ -43,24 +43,37 @@ def free_port():
 
 class WebKitSession:
     name = "webkit"
+    active_window = True
+    emulates_phones = False
 
-    def __init__(self, work, lang="en-US", width=800, height=600):
+    def __init__(self, *arguments, **options):
+        self._processes = []
+        self.driver = None
+        try:
+            self._begin(*arguments, **options)
+        except BaseException:
+            self.close()  # what had started ends with the failed start
+            raise
+
+    def _begin(self, work, lang="en-US", width=800, height=600):
         self.work = str(work)
         shutil.rmtree(self.work, ignore_errors=True)
         os.makedirs(self.work)
-        self._processes = []
         display_read, display_write = os.pipe()
         self._start(["Xvfb", "-displayfd", str(display_write), "-screen", "0", "1280x1024x24",
-                     "-nolisten", "tcp"], pass_fds=(display_write,))
+                     "-nolisten", "tcp"], pass_fds=(display_write,), stderr=subprocess.DEVNULL)
         os.close(display_write)
         with os.fdopen(display_read) as display:
             number = display.readline().strip()
         if not number:
             raise RuntimeError("Xvfb did not start")
-        # The browser's languages follow LANG; its home, caches and settings are the session's.
+        # The browser's languages are its locale's: one of the session's own, made from
+        # Debian's locale sources, so that the machine need have none generated. Its home,
+        # caches and settings are the session's too.
+        locale = self._locale(lang)
         self.environment = {**os.environ, "DISPLAY": f":{number}", "HOME": self.work,
-                            "LANG": f"{lang.replace('-', '_')}.UTF-8",
-                            "XDG_RUNTIME_DIR": self.work}
+                            "LOCPATH": os.path.join(self.work, "locales"), "LANG": locale,
+                            "LC_ALL": locale, "XDG_RUNTIME_DIR": self.work}
         port = free_port()
         with open(os.path.join(self.work, "driver.log"), "wb") as log:
             self._start([DRIVER, f"--port={port}"], stdout=log, stderr=log)
@@ -70,14 +83,23 @@ class WebKitSession:
         deadline = time.monotonic() + 30
         while True:
             try:
-                self.driver = webdriver.Remote(command_executor=f"http://127.0.0.1:{port}",
-                                               options=options)
+                socket.create_connection(("127.0.0.1", port), timeout=1).close()
                 break
-            except (WebDriverException, OSError):
+            except OSError:
                 if time.monotonic() > deadline:
                     raise
-                time.sleep(0.2)
+                time.sleep(0.1)
+        self.driver = webdriver.Remote(command_executor=f"http://127.0.0.1:{port}",
+                                       options=options)
         self.viewport(width, height)
+
+    def _locale(self, lang):
+        territory = {"bg": "bg_BG", "en-US": "en_US"}[lang]
+        os.makedirs(os.path.join(self.work, "locales"))
+        subprocess.run(["localedef", "-i", territory, "-f", "UTF-8",
+                        os.path.join(self.work, "locales", f"{territory}.UTF-8")],
+                       check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        return f"{territory}.UTF-8"
 
     def _start(self, command, **options):
         self._processes.append(subprocess.Popen(
@@ -169,7 +191,8 @@ class WebKitSession:
 
     def close(self):
         try:
-            self.driver.quit()
+            if self.driver:
+                self.driver.quit()
         except (WebDriverException, OSError):
             pass
         for process in reversed(self._processes):

@@ -49,7 +49,10 @@ def rect(browser, css):
 
 
 def screenshot(browser):
+    """The viewport as the user sees it, once what has changed is painted."""
     from PIL import Image  # only the tests that read pixels need it
+    browser.evaluate("new Promise(painted => requestAnimationFrame("
+                     "() => requestAnimationFrame(painted)))")
     return Image.open(io.BytesIO(browser.screenshot())).convert("RGB")
 
 
