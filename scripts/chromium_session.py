@@ -11,8 +11,10 @@ browser, by its process id.
 """
 
 import base64
+import html as htmllib
 import json
 import os
+import re
 import shutil
 import signal
 import subprocess
@@ -33,6 +35,11 @@ SHIFT, CONTROL = 8, 2  # the protocol's modifier bits
 
 class ProtocolError(RuntimeError):
     pass
+
+
+def html_text(html):
+    """The text of an element's HTML, its tags left out."""
+    return htmllib.unescape(re.sub(r"<[^>]*>", "", html))
 
 
 class ChromiumSession:
@@ -81,6 +88,13 @@ class ChromiumSession:
         self.set_offline(True)
         self.call("Browser.grantPermissions",
                   permissions=["clipboardReadWrite", "clipboardSanitizedWrite"])
+
+    @classmethod
+    def without_script(cls, profile):
+        """A session whose pages run no script, as a browser with JavaScript turned off."""
+        session = cls(profile)
+        session.page("Emulation.setScriptExecutionDisabled", value=True)
+        return session
 
     # The protocol: one JSON message per NUL-ended chunk each way.
     def _send(self, method, params, session):
@@ -146,6 +160,14 @@ class ChromiumSession:
             if time.monotonic() > deadline:
                 raise TimeoutError(expression)
             time.sleep(0.05)
+
+    def text_of(self, selector):
+        """The element's text, read from the document without the page's script (which may
+        be off)."""
+        document = self.page("DOM.getDocument", depth=0)["root"]["nodeId"]
+        element = self.page("DOM.querySelector", nodeId=document, selector=selector)["nodeId"]
+        html = self.page("DOM.getOuterHTML", nodeId=element)["outerHTML"]
+        return html_text(html)
 
     def centre_of(self, selector):
         return self.evaluate(

@@ -86,6 +86,11 @@ class FirefoxSession:
         self.call("browsingContext.setViewport", context=self.context,
                   viewport={"width": width, "height": height})
 
+    @classmethod
+    def without_script(cls, profile):
+        """A session whose pages run no script, as a browser with JavaScript turned off."""
+        return cls(profile, preferences={"javascript.enabled": False})
+
     def _address(self):
         """Where Firefox listens, once it says so in its log."""
         deadline = time.monotonic() + 30
@@ -131,6 +136,15 @@ class FirefoxSession:
             if time.monotonic() > deadline:
                 raise TimeoutError(expression)
             time.sleep(0.05)
+
+    def text_of(self, selector):
+        """The element's text, read from the document without the page's script (which may
+        be off)."""
+        found = self.call("browsingContext.locateNodes", context=self.context,
+                          locator={"type": "css", "value": selector}, maxNodeCount=1,
+                          serializationOptions={"maxDomDepth": 1})["nodes"]
+        children = found[0]["value"].get("children", []) if found else []
+        return "".join(child["value"].get("nodeValue", "") for child in children)
 
     def centre_of(self, selector):
         return self.evaluate(

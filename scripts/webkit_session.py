@@ -93,6 +93,9 @@ class WebKitSession:
                                        options=options)
         self.viewport(width, height)
 
+    # Its driver runs its own scripts in the page's; with the page's turned off it has none.
+    without_script = None
+
     def _locale(self, lang):
         territory = {"bg": "bg_BG", "en-US": "en_US"}[lang]
         os.makedirs(os.path.join(self.work, "locales"))

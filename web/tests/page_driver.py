@@ -71,6 +71,32 @@ def calculate(browser, part, whole):
     return value(browser, "Text2(2)")
 
 
+# A point inside each control, away from its text, and the colour there.
+COLOURS = [
+    ("Veltaro", lambda x, y, w, h: (x + 3, y + 3), (192, 192, 255)),
+    ("Label1(0)", lambda x, y, w, h: (x + 3, y + h / 2), (255, 192, 128)),
+    ("Label2(1)", lambda x, y, w, h: (x + w - 3, y + h - 3), (192, 255, 255)),
+    ("Option1(0)", lambda x, y, w, h: (x + 40, y - 6), (192, 192, 255)),
+    ("Command1(0)", lambda x, y, w, h: (x + 6, y + h / 2), (128, 255, 128)),
+    ("Command1(1)", lambda x, y, w, h: (x + 6, y + h / 2), (255, 128, 128)),
+    ("Text2(0)", lambda x, y, w, h: (x + w / 2, y + h / 2), (255, 255, 255)),
+]
+
+
+def colour_places(browser):
+    """Where each of COLOURS's points lies on the screen."""
+    return {control: point(*rect(browser, selector(control))) for control, point, _ in COLOURS}
+
+
+def layout_colours(browser, places=None, shot=None):
+    """The colours at COLOURS's points; where the page runs no script, at the places
+    measured where it did, in a screenshot taken as it is."""
+    places = places or colour_places(browser)
+    shot = shot or screenshot(browser)
+    seen = {control: shot.getpixel((int(x), int(y))) for control, (x, y) in places.items()}
+    return expect(seen, {control: colour for control, _, colour in COLOURS}, "colours")
+
+
 def expect(seen, wanted, what):
     return None if seen == wanted else f"{what}: {seen!r}, not {wanted!r}"
 

@@ -11,7 +11,8 @@ import pathlib
 import sys
 
 from page_driver import (ENGINES as ENGINE_SESSIONS, Checks, calculate, expect, fill,
-                         first_wrong, focused, rect, screenshot, selector, session, value)
+                         first_wrong, focused, layout_colours, rect, screenshot, selector,
+                         session, value)
 from pixels import focus_mark_contrast
 
 MODE_0_LABELS = ["изходяща енергия", "подадена енергия", "КПД %"]
@@ -213,27 +214,6 @@ def enter_and_escape_do_nothing_on_an_option(browser):
                        expect(focused(browser), "Option1(0)", "focused"))
 
 
-# A point inside each control, away from its text, and the colour there.
-COLOURS = [
-    ("Veltaro", lambda x, y, w, h: (x + 3, y + 3), (192, 192, 255)),
-    ("Label1(0)", lambda x, y, w, h: (x + 3, y + h / 2), (255, 192, 128)),
-    ("Label2(1)", lambda x, y, w, h: (x + w - 3, y + h - 3), (192, 255, 255)),
-    ("Option1(0)", lambda x, y, w, h: (x + 40, y - 6), (192, 192, 255)),
-    ("Command1(0)", lambda x, y, w, h: (x + 6, y + h / 2), (128, 255, 128)),
-    ("Command1(1)", lambda x, y, w, h: (x + 6, y + h / 2), (255, 128, 128)),
-    ("Text2(0)", lambda x, y, w, h: (x + w / 2, y + h / 2), (255, 255, 255)),
-]
-
-
-def colours(browser):
-    shot = screenshot(browser)
-    seen = {}
-    for control, point, _ in COLOURS:
-        x, y = point(*rect_of(browser, control))
-        seen[control] = shot.getpixel((int(x), int(y)))
-    return expect(seen, {control: colour for control, _, colour in COLOURS}, "colours")
-
-
 def window_size_and_place(browser):
     x, y, width, height = rect_of(browser, "Veltaro")
     viewport = browser.evaluate("[document.documentElement.clientWidth,"
@@ -419,7 +399,7 @@ def checks_of(engine, group, url):
              enter_and_escape_do_nothing_in_a_box),
             ("Enter, keypad Enter and Esc on an option do nothing",
              enter_and_escape_do_nothing_on_an_option),
-            ("the colours of the layout, in a screenshot", colours),
+            ("the colours of the layout, in a screenshot", layout_colours),
             ("the window is 461 x 345 CSS pixels at zoom 1, centred", window_size_and_place),
         ]
         if kind.active_window:
