@@ -148,13 +148,14 @@ mergeInto(LibraryManager.library, {
     return Math.ceil(canvas.measureText(element.textContent).width);
   },
 
-  // A status is read out as its text changes: the same text again is a new text node,
-  // which a screen reader reads as a new change.
+  // A status is read out, whole, as its text changes: the same text again ends in a blank
+  // that is not read, or loses it, so that it changes all the same.
   veltaro_announce__deps: ['$veltaroText', '$veltaroElement'],
   veltaro_announce: function(id, idLength, text, textLength) {
     const element = veltaroElement(id, idLength);
     if (!element) return -1;
-    element.replaceChildren(document.createTextNode(veltaroText(text, textLength)));
+    const said = veltaroText(text, textLength);
+    element.textContent = element.textContent === said ? said + '\u00a0' : said;
     return 1;
   },
 
