@@ -1,13 +1,14 @@
 #!/usr/bin/python3
 """Puts the page together as one self-contained file, and as a folder for a web site.
 The file holds the window as the build wrote it (its caption, style rules and elements),
-the program (its WebAssembly in base64, which the loader is handed instead of fetching it),
+the line that tells the notice under the window that script runs, the program (its WebAssembly in base64, which the loader is handed instead of fetching it),
 the loader, the stylesheet with the serif it carries, and the icon; its Content Security
 Policy allows that script and that stylesheet, by their hashes, and nothing else. The
 folder's index.html is the same page, with a web app manifest and a service worker that
 keeps the folder's files for use offline.
-usage: assemble_page.py TEMPLATE STYLE WINDOW-FOLDER START.js LOADER.js PROGRAM.wasm
-                        SERIF.woff2 ICONS-FOLDER MANIFEST WORKER OUTPUT.html HOSTED-FOLDER"""
+usage: assemble_page.py TEMPLATE STYLE WINDOW-FOLDER LOADING.js START.js LOADER.js
+                        PROGRAM.wasm SERIF.woff2 ICONS-FOLDER MANIFEST WORKER OUTPUT.html
+                        HOSTED-FOLDER"""
 
 import base64
 import hashlib
@@ -39,13 +40,14 @@ def digest(text):
     return "'sha256-" + base64.b64encode(hashlib.sha256(text.encode()).digest()).decode() + "'"
 
 
-def policies(style, script, hosted):
+def policies(style, scripts, hosted):
     """The page's policy, and the one added once the program runs: no script from then on.
     'unsafe-eval' lets a browser that does not know 'wasm-unsafe-eval' (Safari before 16)
-    compile the program; no script but this one, pinned by its hash, can run, and it never
-    evaluates a text."""
+    compile the program; no script but the page's, pinned by their hashes, can run, and
+    they never evaluate a text."""
     first = [
-        "default-src 'none'", f"script-src {digest(script)} 'wasm-unsafe-eval' 'unsafe-eval'",
+        "default-src 'none'",
+        f"script-src {' '.join(map(digest, scripts))} 'wasm-unsafe-eval' 'unsafe-eval'",
         f"style-src {digest(style)}", "font-src data:",
         "img-src 'self' data:" if hosted else "img-src data:", "base-uri 'none'",
         "form-action 'none'",
@@ -57,22 +59,24 @@ def policies(style, script, hosted):
     return "; ".join(first), "; ".join(later)
 
 
-def page(template, parts, style, start, loader, icon, hosted):
+def page(template, parts, style, loading, start, loader, icon, hosted):
     links = ""
     if hosted:
         links = ('<link rel="manifest" href="manifest.webmanifest">\n'
                  '<link rel="apple-touch-icon" href="veltaro-180.png">\n')
     # The later policy is part of the script, so the script's hash is taken with it.
-    _, later = policies(style, "", hosted)
-    script = start.replace("@LATER_POLICY@", json.dumps(later)) + loader + (REGISTRATION if hosted else "")
-    policy, _ = policies(style, script, hosted)
+    _, later = policies(style, [], hosted)
+    script = (start.replace("@LATER_POLICY@", json.dumps(later)) + loader
+              + (REGISTRATION if hosted else ""))
+    policy, _ = policies(style, [loading, script], hosted)
     return (template.replace("@POLICY@", policy).replace("@TITLE@", parts["title"])
             .replace("@ICON@", icon).replace("@LINKS@", links).replace("@STYLE@", style)
-            .replace("@WINDOW@", parts["body"]).replace("@SCRIPT@", script))
+            .replace("@WINDOW@", parts["body"]).replace("@LOADING@", loading)
+            .replace("@SCRIPT@", script))
 
 
-def main(template, style, window, start, loader, program, serif, icons, manifest, worker,
-         output, hosted):
+def main(template, style, window, loading, start, loader, program, serif, icons, manifest,
+         worker, output, hosted):
     template = pathlib.Path(template).read_text(encoding="utf-8")
     window = pathlib.Path(window)
     parts = {name: (window / f"window-{name}").read_text(encoding="utf-8")
@@ -82,16 +86,17 @@ def main(template, style, window, start, loader, program, serif, icons, manifest
     style = (f'@font-face{{font-family:"{SERIF_FAMILY}";src:url({font}) format("woff2")}}\n'
              + pathlib.Path(style).read_text(encoding="utf-8") + parts["style"])
     wasm = base64.b64encode(pathlib.Path(program).read_bytes()).decode()
+    loading = pathlib.Path(loading).read_text(encoding="utf-8")
     start = pathlib.Path(start).read_text(encoding="utf-8").replace("@PROGRAM@", wasm)
     loader = pathlib.Path(loader).read_text(encoding="utf-8")
     icon = data_url("image/png", (icons / "veltaro-32.png").read_bytes())
-    pathlib.Path(output).write_text(page(template, parts, style, start, loader, icon, False),
+    pathlib.Path(output).write_text(page(template, parts, style, loading, start, loader, icon, False),
                                     encoding="utf-8")
 
     hosted = pathlib.Path(hosted)
     shutil.rmtree(hosted, ignore_errors=True)
     hosted.mkdir(parents=True)
-    index = page(template, parts, style, start, loader, icon, True)
+    index = page(template, parts, style, loading, start, loader, icon, True)
     (hosted / "index.html").write_text(index, encoding="utf-8")
     shutil.copyfile(manifest, hosted / "manifest.webmanifest")
     for name in HOSTED_ICONS:
@@ -109,6 +114,6 @@ def main(template, style, window, start, loader, program, serif, icons, manifest
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 13:
+    if len(sys.argv) != 14:
         sys.exit(__doc__.rsplit("usage: ", 1)[-1])
     main(*sys.argv[1:])

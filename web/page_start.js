@@ -1,11 +1,11 @@
-// What the page runs first: the window is drawn already, inert until the program has
-// taken it over, and the notice under it says that the calculator is loading. Where the
-// program cannot start (no WebAssembly, or one this browser refuses), the notice says so
-// and the window stays inert. The program is handed its WebAssembly, which the page holds,
-// instead of fetching it; once it runs, a second policy forbids any further script.
+// What the page's program runs first, once the page has been read and drawn (the script
+// is a module, so it waits): the window is inert until the program has taken it over, and
+// the notice under it says that the calculator is loading. Where the program cannot start
+// (no WebAssembly, or one this browser refuses), the notice says so and the window stays
+// inert. The program is handed its WebAssembly, which the page holds, instead of fetching
+// it; once it runs, a second policy forbids any further script.
 var Module = (() => {
   const notice = document.getElementById('notice');
-  notice.textContent = notice.dataset.loading;
   const text = atob('@PROGRAM@');
   const program = new Uint8Array(text.length);
   for (let at = 0; at < text.length; ++at) program[at] = text.charCodeAt(at);
