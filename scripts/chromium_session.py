@@ -16,9 +16,10 @@ import json
 import os
 import re
 import shutil
-import signal
 import subprocess
 import time
+
+from browser_session import BrowserSession, RequestLog, end_group
 
 CHROMIUM = "/usr/lib/chromium/chromium"
 
@@ -42,7 +43,8 @@ def html_text(html):
     return htmllib.unescape(re.sub(r"<[^>]*>", "", html))
 
 
-class ChromiumSession:
+class ChromiumSession(BrowserSession, RequestLog):
+    request_event = "Network.requestWillBeSent"
     name = "chromium"
     active_window = True
     emulates_phones = True
@@ -154,13 +156,6 @@ class ChromiumSession:
             raise ProtocolError(f"{expression}: {result['exceptionDetails']}")
         return result["result"].get("value")
 
-    def wait_for(self, expression, timeout=10):
-        deadline = time.monotonic() + timeout
-        while not self.evaluate(f"!!({expression})"):
-            if time.monotonic() > deadline:
-                raise TimeoutError(expression)
-            time.sleep(0.05)
-
     def text_of(self, selector):
         """The element's text, read from the document without the page's script (which may
         be off)."""
@@ -169,26 +164,15 @@ class ChromiumSession:
         html = self.page("DOM.getOuterHTML", nodeId=element)["outerHTML"]
         return html_text(html)
 
-    def centre_of(self, selector):
-        return self.evaluate(
-            f"(() => {{ const box = document.querySelector({json.dumps(selector)})"
-            ".getBoundingClientRect(); return [box.x + box.width / 2, box.y + box.height / 2]; })()")
-
     def click_at(self, x, y):
         self.page("Input.dispatchMouseEvent", type="mouseMoved", x=x, y=y)
         for kind in ("mousePressed", "mouseReleased"):
             self.page("Input.dispatchMouseEvent", type=kind, x=x, y=y, button="left",
                       clickCount=1)
 
-    def click(self, selector):
-        self.click_at(*self.centre_of(selector))
-
     def tap_at(self, x, y):
         self.page("Input.dispatchTouchEvent", type="touchStart", touchPoints=[{"x": x, "y": y}])
         self.page("Input.dispatchTouchEvent", type="touchEnd", touchPoints=[])
-
-    def tap(self, selector):
-        self.tap_at(*self.centre_of(selector))
 
     def type(self, text):
         for character in text:
@@ -259,32 +243,12 @@ class ChromiumSession:
                 found.append(event["params"]["entry"]["text"])
         return found
 
-    def requests(self):
-        """The URLs the page asked for so far, its own included; data: URLs read nothing
-        from anywhere and are left out."""
-        urls = [event["params"]["request"]["url"] for event in self.events
-                if event.get("method") == "Network.requestWillBeSent"]
-        return [url for url in urls if not url.startswith("data:")]
-
     def close(self):
         try:
             self._send("Browser.close", {}, None)
-            self.process.wait(timeout=10)
-        except (OSError, subprocess.TimeoutExpired):
+        except OSError:
             pass
-        # Its helpers too (the crash handler outlives the browser a moment): the process
-        # group is the one started for this browser alone.
-        try:
-            os.killpg(self.process.pid, signal.SIGKILL)
-        except ProcessLookupError:
-            pass
-        self.process.wait()
+        end_group(self.process)
         os.close(self._commands)
         os.close(self._replies)
         shutil.rmtree(self.profile, ignore_errors=True)
-
-    def __enter__(self):
-        return self
-
-    def __exit__(self, *_):
-        self.close()

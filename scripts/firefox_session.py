@@ -14,11 +14,12 @@ import json
 import os
 import re
 import shutil
-import signal
 import subprocess
 import time
 
 import websocket
+
+from browser_session import BrowserSession, RequestLog, end_group
 
 FIREFOX = "/usr/bin/firefox-esr"
 
@@ -35,21 +36,15 @@ class ProtocolError(RuntimeError):
     pass
 
 
-class FirefoxSession:
+class FirefoxSession(BrowserSession, RequestLog):
     name = "firefox"
     # A headless window is never the active one (document.hasFocus() stays false, headed
     # on Xvfb too): Firefox draws no focus mark there, and Enter presses no button.
     active_window = False
     emulates_phones = True
-
-    def __init__(self, *arguments, **options):
-        self.process = None
-        self._socket = None
-        try:
-            self._begin(*arguments, **options)
-        except BaseException:
-            self.close()  # what had started ends with the failed start
-            raise
+    request_event = "network.beforeRequestSent"
+    process = None
+    _socket = None
 
     def _begin(self, profile, lang="en-US", width=800, height=600, preferences=None):
         self.profile = str(profile)
@@ -130,13 +125,6 @@ class FirefoxSession:
         value = result["result"]
         return json.loads(value["value"]) if value.get("type") == "string" else None
 
-    def wait_for(self, expression, timeout=10):
-        deadline = time.monotonic() + timeout
-        while not self.evaluate(f"!!({expression})"):
-            if time.monotonic() > deadline:
-                raise TimeoutError(expression)
-            time.sleep(0.05)
-
     def text_of(self, selector):
         """The element's text, read from the document without the page's script (which may
         be off)."""
@@ -145,11 +133,6 @@ class FirefoxSession:
                           serializationOptions={"maxDomDepth": 1})["nodes"]
         children = found[0]["value"].get("children", []) if found else []
         return "".join(child["value"].get("nodeValue", "") for child in children)
-
-    def centre_of(self, selector):
-        return self.evaluate(
-            f"(box => [box.x + box.width / 2, box.y + box.height / 2])"
-            f"(document.querySelector({json.dumps(selector)}).getBoundingClientRect())")
 
     def _actions(self, *sources):
         self.call("input.performActions", context=self.context, actions=list(sources))
@@ -163,14 +146,8 @@ class FirefoxSession:
     def click_at(self, x, y):
         self._pointer("mouse", x, y)
 
-    def click(self, selector):
-        self.click_at(*self.centre_of(selector))
-
     def tap_at(self, x, y):
         self._pointer("touch", x, y)
-
-    def tap(self, selector):
-        self.tap_at(*self.centre_of(selector))
 
     def _keys(self, keys, held=()):
         actions = [{"type": "keyDown", "value": key} for key in held]
@@ -206,13 +183,6 @@ class FirefoxSession:
         self.call("browsingContext.setViewport", context=self.context,
                   viewport={"width": width, "height": height}, devicePixelRatio=scale)
 
-    def requests(self):
-        """The URLs the page asked for so far, its own included; data: URLs read nothing
-        from anywhere and are left out."""
-        urls = [event["params"]["request"]["url"] for event in self.events
-                if event.get("method") == "network.beforeRequestSent"]
-        return [url for url in urls if not url.startswith("data:")]
-
     def problems(self):
         """Script errors and the browser's error messages (a policy violation among them)."""
         return [event["params"].get("text", "") for event in self.events
@@ -227,20 +197,6 @@ class FirefoxSession:
                 pass
             self._socket.close()
         if self.process:
-            try:
-                self.process.wait(timeout=10)
-            except subprocess.TimeoutExpired:
-                pass
-            try:
-                os.killpg(self.process.pid, signal.SIGKILL)
-            except ProcessLookupError:
-                pass
-            self.process.wait()
+            end_group(self.process)
             self._log.close()
         shutil.rmtree(self.profile, ignore_errors=True)
-
-    def __enter__(self):
-        return self
-
-    def __exit__(self, *_):
-        self.close()

@@ -12,7 +12,6 @@ their process ids.
 import json
 import os
 import shutil
-import signal
 import socket
 import subprocess
 import time
@@ -23,6 +22,8 @@ from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.actions.action_builder import ActionBuilder
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.webkitgtk.options import Options
+
+from browser_session import BrowserSession, end_group
 
 MINIBROWSER = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
 DRIVER = "/usr/bin/WebKitWebDriver"
@@ -41,21 +42,15 @@ def free_port():
         return probe.getsockname()[1]
 
 
-class WebKitSession:
+class WebKitSession(BrowserSession):
     name = "webkit"
     active_window = True
     emulates_phones = False
-
-    def __init__(self, *arguments, **options):
-        self._processes = []
-        self.driver = None
-        try:
-            self._begin(*arguments, **options)
-        except BaseException:
-            self.close()  # what had started ends with the failed start
-            raise
+    _processes = ()
+    driver = None
 
     def _begin(self, work, lang="en-US", width=800, height=600):
+        self._processes = []
         self.work = str(work)
         shutil.rmtree(self.work, ignore_errors=True)
         os.makedirs(self.work)
@@ -125,26 +120,11 @@ class WebKitSession:
             raise RuntimeError(f"{expression}: {answer['error']}")
         return answer.get("value")
 
-    def wait_for(self, expression, timeout=10):
-        deadline = time.monotonic() + timeout
-        while not self.evaluate(f"!!({expression})"):
-            if time.monotonic() > deadline:
-                raise TimeoutError(expression)
-            time.sleep(0.05)
-
-    def centre_of(self, selector):
-        return self.evaluate(
-            f"(box => [box.x + box.width / 2, box.y + box.height / 2])"
-            f"(document.querySelector({json.dumps(selector)}).getBoundingClientRect())")
-
     def click_at(self, x, y):
         actions = ActionBuilder(self.driver)
         actions.pointer_action.move_to_location(round(x), round(y))
         actions.pointer_action.click()
         actions.perform()
-
-    def click(self, selector):
-        self.click_at(*self.centre_of(selector))
 
     def type(self, text):
         ActionChains(self.driver).send_keys(text).perform()
@@ -199,15 +179,5 @@ class WebKitSession:
         except (WebDriverException, OSError):
             pass
         for process in reversed(self._processes):
-            try:
-                os.killpg(process.pid, signal.SIGKILL)
-            except ProcessLookupError:
-                pass
-            process.wait()
+            end_group(process, grace=0)
         shutil.rmtree(self.work, ignore_errors=True)
-
-    def __enter__(self):
-        return self
-
-    def __exit__(self, *_):
-        self.close()

@@ -32,14 +32,6 @@ xdotool windowactivate --sync "$window"
 # goes into focus mode.
 await_speech '^Focus mode' 0 30
 passed=1
-
-press() {  # key or text, what Orca must say next
-  local before
-  before=$(spoken)
-  if [ "${1#type }" != "$1" ]; then xdotool type "${1#type }"; else xdotool key "$1"; fi
-  await_speech "$2" "$before"
-  passed=$((passed + 1))
-}
 press Tab 'КПД'
 press Tab 'изходяща енергия'
 xdotool type 45
