@@ -70,11 +70,12 @@ class MarkupForm final : public window::BoundForm<MarkupTextBox, MarkupLabel, Ma
     window::BuildControls(
         &window_,
         [this](const ControlLayout& control, ControlState* container) {
-          ControlState& state = controls_.emplace_back(ControlState{
+          controls_.push_back(ControlState{
               .layout = &control, .text = std::string(control.text), .locked = control.locked});
-          container->children.push_back(&state);
-          Add(control, &state);
-          return &state;
+          ControlState* state = &controls_.back();  // a deque keeps it where it is
+          container->children.push_back(state);
+          Add(control, state);
+          return state;
         },
         [](ControlState* label, ControlState* box) {
           label->names = window::ControlNameOf(*box->layout);
