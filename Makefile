@@ -58,7 +58,8 @@ run: build
 # with the fuzzers; then the Windows program's tests under Wine, and those of its x86-64
 # build; then a packager's builds, each with the unit tests: Release with the compiler's
 # default flags, and Debian's own flags;
-# last the browser's build, its unit tests under Node.js and the page's in headless Chromium.
+# last the browser's build, its unit tests under Node.js and the page's in Chromium, Firefox
+# ESR and WebKitGTK, and under Orca.
 check: deps-check build build-sanitize windows windows-x64 web
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 	ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j $(JOBS)
@@ -68,12 +69,14 @@ check: deps-check build build-sanitize windows windows-x64 web
 	scripts/packager-build debian $(DEBIAN_BUILD)
 	ctest --test-dir $(WEB_BUILD) --output-on-failure -j $(JOBS)
 
-# The calculation's micro-benchmarks, the start-up against a bare Qt window, and the time
-# from a click on "Изчисли" to the result painted.
+# The calculation's micro-benchmarks, the start-up against a bare Qt window, the time
+# from a click on "Изчисли" to the result painted, and the page's first paint and usable
+# window against a bare page of the same controls.
 bench: deps-check build
 	$(BUILD)/bench/calc_bench --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
 	bench/startup/run $(BUILD)
 	QT_QPA_PLATFORM=offscreen $(BUILD)/app/tests/form_window_test clickToResultIsPainted -iterations 1000
+	$(MAKE) web && bench/web/run $(WEB_BUILD)
 
 fuzz: build-sanitize
 	for fuzzer in parse_leading_number compute_percent; do \

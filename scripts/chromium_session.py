@@ -5,24 +5,28 @@ browser, by its process id.
 
     with ChromiumSession(build_dir / "profile-name", lang="bg") as browser:
         browser.open(page.as_uri())
-        browser.click("#Text2\\\\(0\\\\)")
+        browser.click('[id="Text2(0)"]')
         browser.type("45")
         browser.evaluate("document.title")
 """
 
 import base64
+import html as htmllib
 import json
 import os
+import re
 import shutil
-import signal
 import subprocess
 import time
+
+from browser_session import BrowserSession, RequestLog, end_group
 
 CHROMIUM = "/usr/lib/chromium/chromium"
 
 # Key name: (code, Windows virtual key code), for the keys that type no text.
 KEYS = {
-    "Tab": ("Tab", 9), "Enter": ("Enter", 13), "Escape": ("Escape", 27),
+    "Tab": ("Tab", 9), "Enter": ("Enter", 13), "NumpadEnter": ("NumpadEnter", 13),
+    "Escape": ("Escape", 27),
     "Backspace": ("Backspace", 8), "Delete": ("Delete", 46), "Home": ("Home", 36),
     "End": ("End", 35), "ArrowLeft": ("ArrowLeft", 37), "ArrowUp": ("ArrowUp", 38),
     "ArrowRight": ("ArrowRight", 39), "ArrowDown": ("ArrowDown", 40),
@@ -34,7 +38,17 @@ class ProtocolError(RuntimeError):
     pass
 
 
-class ChromiumSession:
+def html_text(html):
+    """The text of an element's HTML, its tags left out."""
+    return htmllib.unescape(re.sub(r"<[^>]*>", "", html))
+
+
+class ChromiumSession(BrowserSession, RequestLog):
+    request_event = "Network.requestWillBeSent"
+    name = "chromium"
+    active_window = True
+    emulates_phones = True
+
     def __init__(self, profile, lang="en-US", width=800, height=600):
         self.profile = str(profile)
         shutil.rmtree(self.profile, ignore_errors=True)
@@ -71,11 +85,18 @@ class ChromiumSession:
         page = next(target for target in targets if target["type"] == "page")
         self._page = self.call("Target.attachToTarget", targetId=page["targetId"],
                                flatten=True)["sessionId"]
-        for domain in ("Page", "Runtime", "Network"):
+        for domain in ("Page", "Runtime", "Network", "Log"):
             self.page(f"{domain}.enable")
         self.set_offline(True)
         self.call("Browser.grantPermissions",
                   permissions=["clipboardReadWrite", "clipboardSanitizedWrite"])
+
+    @classmethod
+    def without_script(cls, profile):
+        """A session whose pages run no script, as a browser with JavaScript turned off."""
+        session = cls(profile)
+        session.page("Emulation.setScriptExecutionDisabled", value=True)
+        return session
 
     # The protocol: one JSON message per NUL-ended chunk each way.
     def _send(self, method, params, session):
@@ -135,27 +156,21 @@ class ChromiumSession:
             raise ProtocolError(f"{expression}: {result['exceptionDetails']}")
         return result["result"].get("value")
 
-    def wait_for(self, expression, timeout=10):
-        deadline = time.monotonic() + timeout
-        while not self.evaluate(f"!!({expression})"):
-            if time.monotonic() > deadline:
-                raise TimeoutError(expression)
-            time.sleep(0.05)
+    def text_of(self, selector):
+        """The element's text, read from the document without the page's script (which may
+        be off)."""
+        document = self.page("DOM.getDocument", depth=0)["root"]["nodeId"]
+        element = self.page("DOM.querySelector", nodeId=document, selector=selector)["nodeId"]
+        html = self.page("DOM.getOuterHTML", nodeId=element)["outerHTML"]
+        return html_text(html)
 
-    def centre_of(self, selector):
-        return self.evaluate(
-            f"(() => {{ const box = document.querySelector({json.dumps(selector)})"
-            ".getBoundingClientRect(); return [box.x + box.width / 2, box.y + box.height / 2]; })()")
-
-    def click(self, selector):
-        x, y = self.centre_of(selector)
+    def click_at(self, x, y):
         self.page("Input.dispatchMouseEvent", type="mouseMoved", x=x, y=y)
         for kind in ("mousePressed", "mouseReleased"):
             self.page("Input.dispatchMouseEvent", type=kind, x=x, y=y, button="left",
                       clickCount=1)
 
-    def tap(self, selector):
-        x, y = self.centre_of(selector)
+    def tap_at(self, x, y):
         self.page("Input.dispatchTouchEvent", type="touchStart", touchPoints=[{"x": x, "y": y}])
         self.page("Input.dispatchTouchEvent", type="touchEnd", touchPoints=[])
 
@@ -164,12 +179,16 @@ class ChromiumSession:
             self.page("Input.dispatchKeyEvent", type="keyDown", key=character, text=character)
             self.page("Input.dispatchKeyEvent", type="keyUp", key=character)
 
-    def press(self, key, modifiers=0):
+    def press(self, key, shift=False):
         code, key_code = KEYS[key]
+        modifiers = SHIFT if shift else 0
         # Enter types a carriage return as a keyboard does: a button takes it as a press.
-        text = {"text": "\r"} if key == "Enter" else {}
-        self.page("Input.dispatchKeyEvent", type="keyDown" if text else "rawKeyDown", key=key,
-                  code=code, windowsVirtualKeyCode=key_code, modifiers=modifiers, **text)
+        # The keypad's is the same key, in the keypad's place.
+        extra = {"text": "\r"} if key_code == 13 else {}
+        if key == "NumpadEnter":
+            key, extra["location"] = "Enter", 3
+        self.page("Input.dispatchKeyEvent", type="keyDown" if extra else "rawKeyDown", key=key,
+                  code=code, windowsVirtualKeyCode=key_code, modifiers=modifiers, **extra)
         self.page("Input.dispatchKeyEvent", type="keyUp", key=key, code=code,
                   windowsVirtualKeyCode=key_code, modifiers=modifiers)
 
@@ -192,45 +211,44 @@ class ChromiumSession:
         """The viewport as PNG bytes."""
         return base64.b64decode(self.page("Page.captureScreenshot", format="png")["data"])
 
+    def print_pdf(self):
+        return base64.b64decode(self.page("Page.printToPDF", printBackground=True)["data"])
+
     def accessibility_tree(self):
         return self.page("Accessibility.getFullAXTree")["nodes"]
 
-    def phone(self, width=360, height=740, scale=3):
+    def viewport(self, width, height, scale=1):
+        """A phone's screen where the scale is above one: its pixels, and touch."""
         self.page("Emulation.setDeviceMetricsOverride", width=width, height=height,
-                  deviceScaleFactor=scale, mobile=True)
-        self.page("Emulation.setTouchEmulationEnabled", enabled=True, maxTouchPoints=5)
+                  deviceScaleFactor=scale, mobile=scale > 1)
+        self.page("Emulation.setTouchEmulationEnabled", enabled=scale > 1, maxTouchPoints=5)
+
+    def phone(self, width=360, height=740, scale=3):
+        self.viewport(width, height, scale)
 
     def set_offline(self, offline):
         """Sessions start offline; a test of a page served from this machine goes online."""
         self.page("Network.emulateNetworkConditions", offline=offline, latency=0,
                   downloadThroughput=-1, uploadThroughput=-1)
 
-    def requests(self):
-        """The URLs the page asked for so far, its own included; data: URLs read nothing
-        from anywhere and are left out."""
-        urls = [event["params"]["request"]["url"] for event in self.events
-                if event.get("method") == "Network.requestWillBeSent"]
-        return [url for url in urls if not url.startswith("data:")]
+    def problems(self):
+        """Script errors and the browser's error messages (a policy violation among them),
+        once Log.enable has been called."""
+        found = []
+        for event in self.events:
+            if event.get("method") == "Runtime.exceptionThrown":
+                found.append(event["params"]["exceptionDetails"].get("text", "exception"))
+            elif (event.get("method") == "Log.entryAdded"
+                  and event["params"]["entry"]["level"] == "error"):
+                found.append(event["params"]["entry"]["text"])
+        return found
 
     def close(self):
         try:
             self._send("Browser.close", {}, None)
-            self.process.wait(timeout=10)
-        except (OSError, subprocess.TimeoutExpired):
+        except OSError:
             pass
-        # Its helpers too (the crash handler outlives the browser a moment): the process
-        # group is the one started for this browser alone.
-        try:
-            os.killpg(self.process.pid, signal.SIGKILL)
-        except ProcessLookupError:
-            pass
-        self.process.wait()
+        end_group(self.process)
         os.close(self._commands)
         os.close(self._replies)
         shutil.rmtree(self.profile, ignore_errors=True)
-
-    def __enter__(self):
-        return self
-
-    def __exit__(self, *_):
-        self.close()

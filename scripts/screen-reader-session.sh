@@ -1,6 +1,6 @@
 # Sourced after x-session.sh and accessibility-session.sh: starts a window manager, a
 # speech server whose one voice writes each utterance as a line to a log, and the Orca
-# screen reader, all of the session's own; provides await_speech and the log, $speech.
+# screen reader, all of the session's own; provides await_speech, press and the log, $speech.
 # Everything started ends with the session.
 
 mkdir -p "$x_session_work/reader-home" "$x_session_work/speechd/modules"
@@ -45,5 +45,16 @@ await_speech() {  # pattern, after line, seconds
 
 # How many lines Orca has said so far.
 spoken() { wc -l <"$speech"; }
+
+# Presses a key, or types the text after "type ", and waits for what Orca must say next;
+# counts each in $passed.
+passed=0
+press() {  # key or text, what Orca must say next
+  local before
+  before=$(spoken)
+  if [ "${1#type }" != "$1" ]; then xdotool type "${1#type }"; else xdotool key "$1"; fi
+  await_speech "$2" "$before"
+  passed=$((passed + 1))
+}
 
 await_speech 'Screen reader on' 0 60

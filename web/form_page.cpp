@@ -2,44 +2,20 @@
 
 #include <emscripten/emscripten.h>
 
-#include <algorithm>
 #include <optional>
 #include <span>
 #include <string>
 
-#include "web/control_elements.h"
 #include "web/error_report.h"
-#include "window/build_controls.h"
+#include "web/page_parts.h"
 #include "window/character_limit.h"
 #include "window/control_error.h"
-#include "window/pixels.h"
-#include "window/window_placement.h"
 
 namespace web {
 namespace {
 
 using window::ControlKind;
 using window::ControlLayout;
-
-// Where Times New Roman is missing, the serif the page carries, which has its metrics.
-constexpr std::string_view kCarriedSerif = "\"Veltaro Serif\"";
-
-// Gives the window's element its caption (the page's title), size, colour and font.
-void Furnish(const window::WindowLayout& layout) {
-  const std::string id(layout.name);
-  dom::Make("div", id, "");
-  dom::SetTitle(layout.caption);
-  dom::SetStyle(id, "width", CssPixels(window::TwipsToPixels(layout.clientWidth)));
-  dom::SetStyle(id, "height", CssPixels(window::TwipsToPixels(layout.clientHeight)));
-  dom::SetStyle(id, "background-color", CssColour(layout.background));
-  const window::FontLayout& font = layout.font;
-  dom::SetStyle(id, "font-family",
-                "\"" + std::string(font.family) + "\", " + std::string(kCarriedSerif) + ", serif");
-  dom::SetStyle(id, "font-size", std::to_string(font.pointSize) + "pt");
-  dom::SetStyle(id, "font-weight", std::to_string(font.weight));
-  dom::SetStyle(id, "font-style", font.italic ? "italic" : "normal");
-  dom::SetStyle(id, "text-decoration", font.underline ? "underline" : "none");
-}
 
 // The user's events on the control that the logic hears of: a press of a command button,
 // an option button made the selected one (the page raises no change as the program sets
@@ -58,28 +34,24 @@ void Listen(FormPage& page, const ControlLayout& control, const std::string& id,
 
 }  // namespace
 
+// The page holds the window's elements already, written at build time from the same
+// layout: each is found by its control's name and taken over.
 FormPage::FormPage() {
-  const window::WindowLayout& layout = window::MainWindow();
-  Furnish(layout);
   const std::span<const ControlLayout> controls = window::MainWindowControls();
-  window::BuildControls(
-      std::string(layout.name),
-      [&](const ControlLayout& control, const std::string& container) {
-        std::string id = MakeElement(control, container);
-        Listen(*this, control, id, static_cast<std::size_t>(&control - controls.data()));
-        Add(control, id);
-        return id;
-      },
-      // A box is named, for assistive technology, by its label's current caption.
-      [](const std::string& label, const std::string& box) {
-        dom::SetAttribute(label, "for", box);
-      });
-  dom::Listen("", "resize", this, dom::Event::kResize, 0);
+  for (std::size_t position = 0; position < controls.size(); ++position) {
+    const ControlLayout& control = controls[position];
+    const std::string id = window::ControlNameOf(control);
+    Listen(*this, control, id, position);
+    Add(control, id);
+  }
   dom::ListenToFonts(this, dom::Event::kFontsLoaded);
-  Place();
 }
 
+// The window stops being inert and the notice under it goes; the focus goes to the first
+// control that takes it, as a window's does when it opens.
 void FormPage::Show() {
+  dom::SetFlag(window::MainWindow().name, "inert", false);
+  dom::SetFlag(kNoticeId, "hidden", true);
   for (const ControlLayout& control : window::MainWindowControls()) {
     if (dom::Focus(window::ControlNameOf(control)) == dom::Outcome::kDone) return;
   }
@@ -93,9 +65,6 @@ void FormPage::OnEvent(dom::Event event, std::size_t position) {
       break;
     case dom::Event::kEdit:
       if (position < controls.size()) OnEdit(controls[position]);
-      break;
-    case dom::Event::kResize:
-      Place();
       break;
     case dom::Event::kFontsLoaded:
       ForEachLabel2([](PageLabel& label) { label.FitCaption(); });
@@ -114,23 +83,6 @@ void FormPage::OnEdit(const ControlLayout& box) {
   if (!text || !cursor || text->size() <= limit) return;
   const window::BoxText kept = window::CutToFit(*text, *cursor, limit);
   dom::SetUnits(id, kept.text, kept.cursor);
-}
-
-// The window centred in the viewport where it fits; on a narrower one, scaled as a whole to
-// its width, so that nothing needs scrolling sideways (the user may still zoom in).
-void FormPage::Place() {
-  const window::WindowLayout& layout = window::MainWindow();
-  const int width = window::TwipsToPixels(layout.clientWidth);
-  const int height = window::TwipsToPixels(layout.clientHeight);
-  const int viewportWidth = dom::ViewportWidth();
-  const double scale = std::min(1.0, static_cast<double>(viewportWidth) / width);
-  const window::PixelPoint corner =
-      window::CentredInWorkArea({static_cast<int>(width * scale), static_cast<int>(height * scale)},
-                                {0, 0, viewportWidth, dom::ViewportHeight()});
-  const std::string id(layout.name);
-  dom::SetStyle(id, "left", CssPixels(corner.x));
-  dom::SetStyle(id, "top", CssPixels(corner.y));
-  dom::SetStyle(id, "transform", "scale(" + std::to_string(scale) + ")");
 }
 
 void FormPage::ReportError(const calc::RuntimeError& error) {

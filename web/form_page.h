@@ -9,25 +9,24 @@
 
 namespace web {
 
-// The window built from its layout over the page's elements, offering them to the window's
-// logic and delivering the user's clicks to it. The page's events come in through PageEvent,
-// which only routes each to a member.
+// The window over the page's elements, which the page holds from its layout, offering them to the
+// window's logic and delivering the user's clicks to it. The page's events come in through
+// PageEvent, which only routes each to a member.
 class FormPage final : public window::BoundForm<PageTextBox, PageLabel, PageOptionButton> {
  public:
   FormPage();
 
   calc::NumberFormat UserNumberFormat() const override;
 
-  // Gives the focus to the first control that takes it, as a window does when it opens.
+  // Hands the window to the user, once loaded.
   void Show();
 
   // An event the page hands on: the user's click on, or edit in, the control at that place
-  // in the layout; a new size of the page's viewport; fonts loaded.
+  // in the layout; fonts loaded.
   void OnEvent(dom::Event event, std::size_t position);
 
  private:
   void OnEdit(const window::ControlLayout& box);
-  void Place();
   void ReportError(const calc::RuntimeError& error) override;
 };
 

@@ -3,6 +3,7 @@
 #include "web/error_report.h"
 #include "web/form_page.h"
 #include "web/page_dom.h"
+#include "web/page_parts.h"
 
 // Builds the window, raises its Load event and shows it. The page then lives as long as its
 // document: the browser delivers its events after main has returned.
@@ -11,8 +12,9 @@ int main() {
   try {
     page.Load();
   } catch (const calc::RuntimeError& error) {
-    // The program ends: its window goes, and the report stands on the page alone.
+    // The program ends: its window and the notice go, and the report stands on the page alone.
     web::dom::SetFlag(window::MainWindow().name, "hidden", true);
+    web::dom::SetFlag(web::kNoticeId, "hidden", true);
     web::ReportError("", error, window::Consequence::kEnds);
     return EXIT_FAILURE;
   }

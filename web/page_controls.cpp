@@ -4,7 +4,9 @@
 #include <optional>
 #include <utility>
 
+#include "web/page_parts.h"
 #include "window/character_limit.h"
+#include "window/control_error.h"
 #include "window/fitted_caption.h"
 #include "window/pixels.h"
 
@@ -27,6 +29,19 @@ void PageTextBox::SetText(std::string_view text) {
   Expect(limit == 0 || window::CharacterCount(dom::Utf16(text)) <= limit, "Text");
   Check(dom::SetText(Id(), text), "Text");
   Check(dom::ShowStart(Id()), "Text");
+  if (Layout().announcesChanges && !text.empty()) Announce(text);
+}
+
+// Named by its label's caption, as the desktop programs' screen readers say it: "КПД % 75%".
+void PageTextBox::Announce(std::string_view text) const {
+  std::string words(text);
+  if (const std::optional<window::ControlName> label = Layout().labelledBy) {
+    if (std::optional<std::string> caption =
+            dom::Text(window::ElementName(label->name, label->index))) {
+      words = *caption + " " + words;
+    }
+  }
+  dom::Announce(kAnnouncementId, words);
 }
 
 void PageTextBox::SetLocked(bool locked) {

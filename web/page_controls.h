@@ -34,6 +34,10 @@ class PageTextBox final : public window::TextBox, PageControl {
   void SetText(std::string_view text) override;
   void SetLocked(bool locked) override;
   using PageControl::PageControl;
+
+ private:
+  // Has a screen reader say what the program wrote into a box whose changes are announced.
+  void Announce(std::string_view text) const;
 };
 
 class PageLabel final : public window::Label, PageControl {

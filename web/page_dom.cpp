@@ -2,10 +2,6 @@
 
 // The page's side, page_library.js: a text crosses as a pointer and its length in bytes.
 extern "C" {
-int veltaro_make(const char* tag, std::size_t tagLength, const char* id, std::size_t idLength,
-                 const char* container, std::size_t containerLength);
-int veltaro_set_attribute(const char* id, std::size_t idLength, const char* name,
-                          std::size_t nameLength, const char* value, std::size_t valueLength);
 int veltaro_set_style(const char* id, std::size_t idLength, const char* property,
                       std::size_t propertyLength, const char* value, std::size_t valueLength);
 int veltaro_set_flag(const char* id, std::size_t idLength, const char* property,
@@ -24,9 +20,8 @@ int veltaro_listen(const char* id, std::size_t idLength, const char* type, std::
                    void* page, int event, std::size_t position);
 void veltaro_listen_fonts(void* page, int event);
 int veltaro_caption_width(const char* id, std::size_t idLength, int pointSize);
-int veltaro_viewport_width();
-int veltaro_viewport_height();
-void veltaro_set_title(const char* text, std::size_t textLength);
+int veltaro_announce(const char* id, std::size_t idLength, const char* text,
+                     std::size_t textLength);
 int veltaro_decimal_separator(char* buffer, std::size_t capacity);
 void veltaro_report(const char* owner, std::size_t ownerLength, const char* title,
                     std::size_t titleLength, const char* message, std::size_t messageLength,
@@ -59,16 +54,6 @@ std::optional<std::basic_string<Char>> Read(Write write) {
 }
 
 }  // namespace
-
-Outcome Make(std::string_view tag, std::string_view id, std::string_view container) {
-  return OutcomeOf(veltaro_make(tag.data(), tag.size(), id.data(), id.size(), container.data(),
-                                container.size()));
-}
-
-Outcome SetAttribute(std::string_view id, std::string_view name, std::string_view value) {
-  return OutcomeOf(veltaro_set_attribute(id.data(), id.size(), name.data(), name.size(),
-                                         value.data(), value.size()));
-}
 
 Outcome SetStyle(std::string_view id, std::string_view property, std::string_view value) {
   return OutcomeOf(veltaro_set_style(id.data(), id.size(), property.data(), property.size(),
@@ -132,11 +117,9 @@ std::optional<int> CaptionWidth(std::string_view id, int pointSize) {
   return width;
 }
 
-int ViewportWidth() { return veltaro_viewport_width(); }
-
-int ViewportHeight() { return veltaro_viewport_height(); }
-
-void SetTitle(std::string_view title) { veltaro_set_title(title.data(), title.size()); }
+Outcome Announce(std::string_view id, std::string_view text) {
+  return OutcomeOf(veltaro_announce(id.data(), id.size(), text.data(), text.size()));
+}
 
 std::string DecimalSeparator() {
   return *Read<char>([](char* buffer, std::size_t capacity) {

@@ -6,24 +6,17 @@
 #include <string_view>
 
 // The page's elements as the program reaches them: each found by its id for every
-// operation, as the page's side of the program (page_library.js) makes, reads and writes
-// them.
+// operation, as the page's side of the program (page_library.js) reads and writes them.
 namespace web::dom {
 
 // What an operation on an element found.
 enum class Outcome { kNoElement = -1, kRefused = 0, kDone = 1 };
 
 // What the program hands on to the page with each event it listens for.
-enum class Event { kClick, kEdit, kResize, kFontsLoaded };
+enum class Event { kClick, kEdit, kFontsLoaded };
 
-// Makes the element with the tag inside the container, the page's body where none is named;
-// "radio" makes an option button: a label holding the button and its caption.
-Outcome Make(std::string_view tag, std::string_view id, std::string_view container);
-
-Outcome SetAttribute(std::string_view id, std::string_view name, std::string_view value);
-// A style property of what the user sees of the element (an option button's whole label).
 Outcome SetStyle(std::string_view id, std::string_view property, std::string_view value);
-// A boolean property of the element, such as readOnly, checked or hidden.
+// A boolean property of the element, such as readOnly, checked, hidden or inert.
 Outcome SetFlag(std::string_view id, std::string_view property, bool on);
 // A box's value, or a caption.
 Outcome SetText(std::string_view id, std::string_view text);
@@ -38,8 +31,8 @@ Outcome SetUnits(std::string_view id, std::u16string_view units, std::size_t cur
 // The UTF-16 units of a text, as a box would hold it.
 std::u16string Utf16(std::string_view text);
 
-// Hands the element's events of the type (the window's, for an empty id) to the page's
-// OnEvent, with the event and the control's place in the layout.
+// Hands the element's events of the type to the page's OnEvent, with the event and the control's
+// place in the layout.
 Outcome Listen(std::string_view id, std::string_view type, void* page, Event event,
                std::size_t position);
 
@@ -49,11 +42,9 @@ void ListenToFonts(void* page, Event event);
 // The width of the element's text at the point size in its font, in CSS pixels.
 std::optional<int> CaptionWidth(std::string_view id, int pointSize);
 
-// The page's viewport, less any scroll bars, in CSS pixels.
-int ViewportWidth();
-int ViewportHeight();
-
-void SetTitle(std::string_view title);
+// Has a screen reader say the text, from the status element of that id: again when it
+// is the same text as the last.
+Outcome Announce(std::string_view id, std::string_view text);
 
 // The decimal separator of the browser's first language.
 std::string DecimalSeparator();

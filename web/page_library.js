@@ -1,4 +1,4 @@
-// The page's side of the program: it makes the window's elements, finds each by its id for
+// The page's side of the program: it finds each of the window's elements by its id for
 // every operation, reads and writes them, and hands the user's events to the program. Texts
 // cross as UTF-8 (pointer and length in bytes), a box's text as it is held, in UTF-16 units.
 // Each operation on an element answers 1 when the element took what it was given, 0 when
@@ -11,11 +11,6 @@ mergeInto(LibraryManager.library, {
   $veltaroElement__deps: ['$veltaroText'],
   $veltaroElement: function(id, idLength) {
     return document.getElementById(veltaroText(id, idLength));
-  },
-
-  // What the user sees of a control: an option button is its label, circle and caption.
-  $veltaroFrame: function(element) {
-    return element.type === 'radio' ? element.parentElement : element;
   },
 
   // Where a control's text is: a box's value, an option button's caption beside its circle.
@@ -43,45 +38,11 @@ mergeInto(LibraryManager.library, {
     return text.length;
   },
 
-  veltaro_make__deps: ['$veltaroText', '$veltaroElement'],
-  veltaro_make: function(tag, tagLength, id, idLength, container, containerLength) {
-    const parent = containerLength ? veltaroElement(container, containerLength) : document.body;
-    if (!parent) return -1;
-    const kind = veltaroText(tag, tagLength);
-    let element;
-    if (kind === 'radio') {
-      // An option button answers a click anywhere on it: its circle and caption in one label.
-      const label = document.createElement('label');
-      element = document.createElement('input');
-      element.type = 'radio';
-      element.name = parent.id;
-      label.append(element, document.createElement('span'));
-      parent.append(label);
-    } else {
-      element = document.createElement(kind);
-      if (kind === 'input') element.type = 'text';
-      if (kind === 'button') element.type = 'button';
-      parent.append(element);
-    }
-    element.id = veltaroText(id, idLength);
-    return 1;
-  },
-
-  veltaro_set_attribute__deps: ['$veltaroText', '$veltaroElement'],
-  veltaro_set_attribute: function(id, idLength, name, nameLength, value, valueLength) {
-    const element = veltaroElement(id, idLength);
-    if (!element) return -1;
-    const attribute = veltaroText(name, nameLength);
-    const text = veltaroText(value, valueLength);
-    element.setAttribute(attribute, text);
-    return element.getAttribute(attribute) === text ? 1 : 0;
-  },
-
-  veltaro_set_style__deps: ['$veltaroText', '$veltaroElement', '$veltaroFrame'],
+  veltaro_set_style__deps: ['$veltaroText', '$veltaroElement'],
   veltaro_set_style: function(id, idLength, property, propertyLength, value, valueLength) {
     const element = veltaroElement(id, idLength);
     if (!element) return -1;
-    veltaroFrame(element).style.setProperty(veltaroText(property, propertyLength),
+    element.style.setProperty(veltaroText(property, propertyLength),
                                             veltaroText(value, valueLength));
     return 1;
   },
@@ -161,11 +122,10 @@ mergeInto(LibraryManager.library, {
   },
 
   // Hands the element's events of that type to the program's page, with the control's place
-  // in the layout; the window's own, where no id is given. A box's edit counts once the
-  // input method has finished composing it.
+  // in the layout. A box's edit counts once the input method has finished composing it.
   veltaro_listen__deps: ['$veltaroText', '$veltaroElement'],
   veltaro_listen: function(id, idLength, type, typeLength, page, event, position) {
-    const target = idLength ? veltaroElement(id, idLength) : window;
+    const target = veltaroElement(id, idLength);
     if (!target) return -1;
     target.addEventListener(veltaroText(type, typeLength), happening => {
       if (!happening.isComposing) _veltaro_event(page, event, position);
@@ -188,17 +148,15 @@ mergeInto(LibraryManager.library, {
     return Math.ceil(canvas.measureText(element.textContent).width);
   },
 
-  veltaro_viewport_width: function() {
-    return document.documentElement.clientWidth;
-  },
-
-  veltaro_viewport_height: function() {
-    return document.documentElement.clientHeight;
-  },
-
-  veltaro_set_title__deps: ['$veltaroText'],
-  veltaro_set_title: function(text, textLength) {
-    document.title = veltaroText(text, textLength);
+  // A status is read out, whole, as its text changes: the same text again ends in a blank
+  // that is not read, or loses it, so that it changes all the same.
+  veltaro_announce__deps: ['$veltaroText', '$veltaroElement'],
+  veltaro_announce: function(id, idLength, text, textLength) {
+    const element = veltaroElement(id, idLength);
+    if (!element) return -1;
+    const said = veltaroText(text, textLength);
+    element.textContent = element.textContent === said ? said + '\u00a0' : said;
+    return 1;
   },
 
   // The decimal separator of the browser's first language; "." where it has none.

@@ -1,10 +1,15 @@
 // Keeps the page's own files, so that it opens and works offline once it has been opened.
+// The page is kept first, and must be; each other file is kept as the server gives it, so
+// that one it does not serve (a manifest of a type it does not know) costs only that file.
 // Each version of the page has a cache of its own; an older one goes once this one is in.
 const CACHE = 'veltaro-@VERSION@';
-const FILES = [@FILES@];
+const PAGE = [@PAGE@];
+const OTHERS = [@OTHERS@];
 
 self.addEventListener('install', event => {
-  event.waitUntil(caches.open(CACHE).then(cache => cache.addAll(FILES))
+  event.waitUntil(caches.open(CACHE)
+                    .then(cache => cache.addAll(PAGE).then(
+                            () => Promise.allSettled(OTHERS.map(file => cache.add(file)))))
                     .then(() => self.skipWaiting()));
 });
 

@@ -16,14 +16,6 @@ start_in_locale bg_BG.UTF-8 "$program"
 xdotool windowactivate --sync "$window"
 await_speech '^Задачата и използваните термини' 0
 passed=1
-
-press() {  # key or text, what Orca must say next
-  local before
-  before=$(spoken)
-  if [ "${1#type }" != "$1" ]; then xdotool type "${1#type }"; else xdotool key "$1"; fi
-  await_speech "$2" "$before"
-  passed=$((passed + 1))
-}
 press Tab '^КПД'
 press Tab '^изходяща енергия'
 press 'type 45' '^5'

@@ -2,7 +2,9 @@
 """The folder for a web site, served from this machine's loopback address by the test
 itself: the page works there, the browser reads its manifest with the icons it asks for,
 and once its service worker has kept the files, the page opens and works with the server
-gone.
+gone; so it does from a server that does not serve the manifest (a stock server that
+knows no type for .webmanifest answers 404). Opened from disk, the folder's page works,
+and skips registering its worker without an error.
 usage: hosted_test.py HOSTED-FOLDER WORK-FOLDER"""
 
 import functools
@@ -12,7 +14,8 @@ import pathlib
 import sys
 import threading
 
-from page_driver import ChromiumSession, Checks, calculate, expect, first_wrong, open_page
+from page_driver import (ChromiumSession, Checks, Tally, calculate, expect, first_wrong,
+                         open_page)
 
 ICON_SIZES = {"180x180", "192x192", "512x512", "any"}
 
@@ -20,6 +23,12 @@ ICON_SIZES = {"180x180", "192x192", "512x512", "any"}
 class QuietHandler(http.server.SimpleHTTPRequestHandler):
     extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
                       ".webmanifest": "application/manifest+json"}
+
+    def send_head(self):
+        if self.path.endswith(".webmanifest") and not self.serves_manifest:
+            self.send_error(404)
+            return None
+        return super().send_head()
 
     # Nothing from the browser's own cache: offline, only the service worker can answer.
     def end_headers(self):
@@ -30,8 +39,9 @@ class QuietHandler(http.server.SimpleHTTPRequestHandler):
         pass
 
 
-def serve(folder):
-    handler = functools.partial(QuietHandler, directory=str(folder))
+def serve(folder, serves_manifest=True):
+    kind = type("Handler", (QuietHandler,), {"serves_manifest": serves_manifest})
+    handler = functools.partial(kind, directory=str(folder))
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
     threading.Thread(target=server.serve_forever, daemon=True).start()
     return server
@@ -68,22 +78,39 @@ def offline_after_first_visit(server, url):
     return check
 
 
+def works(browser):
+    return None if calculate(browser, "45", "60") == "75%" else "no result"
+
+
+def from_disk(browser):
+    """From disk, where no worker can be kept, its registration is skipped: no rejection
+    left unhandled. (The browser still says that it cannot read the manifest from disk.)"""
+    thrown = [event["params"]["exceptionDetails"].get("text") for event in browser.events
+              if event.get("method") == "Runtime.exceptionThrown"]
+    return first_wrong(works(browser), expect(thrown, [], "exceptions"))
+
+
 def main(folder, work):
     folder = pathlib.Path(folder)
-    server = serve(folder)
-    url = f"http://127.0.0.1:{server.server_address[1]}/"
-    try:
-        with ChromiumSession(pathlib.Path(work) / "profile-hosted") as browser:
-            browser.set_offline(False)
-            checks = Checks(browser, url)
-            checks.run("the served page works",
-                       lambda browser: None if calculate(browser, "45", "60") == "75%"
-                       else "no result")
-            checks.run("its manifest names the icons browsers ask for", manifest(folder))
-            checks.run("kept by its service worker, it works with the server gone",
-                       offline_after_first_visit(server, url))
-    finally:
-        server.server_close()
+    tally = Tally()
+    for serves_manifest, name in [(True, "hosted"), (False, "hosted-without-manifest")]:
+        server = serve(folder, serves_manifest)
+        url = f"http://127.0.0.1:{server.server_address[1]}/"
+        try:
+            with ChromiumSession(pathlib.Path(work) / f"profile-{name}") as browser:
+                browser.set_offline(False)
+                checks = Checks(browser, url, tally)
+                if serves_manifest:
+                    checks.run("the served page works", works)
+                    checks.run("its manifest names the icons browsers ask for", manifest(folder))
+                checks.run(f"kept by its service worker ({name}), it works with the server gone",
+                           offline_after_first_visit(server, url))
+        finally:
+            server.server_close()
+    with ChromiumSession(pathlib.Path(work) / "profile-hosted-from-disk") as browser:
+        checks = Checks(browser, (folder / "index.html").resolve().as_uri(), tally)
+        checks.run("opened from disk, it works and its worker's registration reports nothing",
+                   from_disk)
     checks.finish("hosted")
 
 

@@ -1,18 +1,19 @@
 #!/usr/bin/python3
-"""The page as a user works it, in headless Chromium with real key, mouse and touch events,
-opened from disk with the network off. One group of checks a run, each group in a browser
-of its own: "desktop" (a wide screen, English), "bulgarian" (the browser in Bulgarian),
-"phone" (360 x 740 CSS pixels, touch, three device pixels to one).
-usage: page_test.py PAGE.html WORK-FOLDER desktop|bulgarian|phone"""
+"""The page as a user works it, opened from disk, with real key, mouse and (where the
+engine has it) touch events, in one of three engines: Chromium, Firefox ESR or WebKitGTK.
+One group of checks a run, each in a browser of its own: "desktop" (a wide screen,
+English), "bulgarian" (the browser in Bulgarian), "phone" (360 x 740 CSS pixels, three
+device pixels to one, with touch where the engine can emulate it; 320 too).
+usage: page_test.py PAGE.html WORK-FOLDER chromium|firefox|webkit desktop|bulgarian|phone"""
 
-import io
+import json
 import pathlib
 import sys
 
-from PIL import Image
-
-from page_driver import (ChromiumSession, Checks, calculate, expect, fill, first_wrong,
-                         focused, problems, selector, value)
+from page_driver import (ENGINES as ENGINE_SESSIONS, Checks, calculate, expect, fill,
+                         first_wrong, focused, layout_colours, rect, screenshot, selector,
+                         session, value)
+from pixels import focus_mark_contrast
 
 MODE_0_LABELS = ["изходяща енергия", "подадена енергия", "КПД %"]
 MODE_1_LABELS = ["годна продукция", "произведена продукция", "рандеман %"]
@@ -30,10 +31,8 @@ def checked(browser):
         "[0, 1, 2].filter(i => document.getElementById(`Option1(${i})`).checked)")
 
 
-def rect(browser, control):
-    return browser.evaluate(
-        f"(r => [r.x, r.y, r.width, r.height])(document.querySelector('{selector(control)}')"
-        ".getBoundingClientRect())")
+def rect_of(browser, control):
+    return rect(browser, selector(control))
 
 
 # name, part, whole, the result box afterwards
@@ -93,6 +92,14 @@ def whole_of_zero_keeps_result(browser):
     return expect(calculate(browser, "45", "0"), "75%", "result after a whole of 0")
 
 
+def dismiss_report(browser):
+    """Enter on the report's button, where the window is the active one; else a click."""
+    if browser.active_window:
+        browser.press("Enter")
+    else:
+        browser.click("dialog button")
+
+
 def overflow_is_reported_and_the_page_goes_on(browser):
     calculate(browser, "1e999", "5")
     report = browser.evaluate(
@@ -106,7 +113,7 @@ def overflow_is_reported_and_the_page_goes_on(browser):
                         expect(button_focused, True, "focus on the report's button"))
     if wrong:
         return wrong
-    browser.press("Enter")
+    dismiss_report(browser)
     # The report closes in a task of its own, after the key.
     browser.wait_for("document.querySelector('dialog') === null", timeout=2)
     return first_wrong(
@@ -155,9 +162,7 @@ def tab_order_and_arrows(browser):
         order.append(focused(browser))
     wanted = ["Text1(0)", "Option1(0)", "Text2(0)", "Text2(1)", "Text2(2)", "Command1(0)",
               "Command1(1)"]
-    browser.press("Tab", modifiers=8)  # back to the result box
-    for _ in range(4):
-        browser.press("Tab", modifiers=8)
+    focus_on(browser, "Option1(0)")
     browser.press("ArrowDown")
     return first_wrong(expect(order, wanted, "Tab order"),
                        expect(focused(browser), "Option1(1)", "an arrow moves to"),
@@ -165,44 +170,68 @@ def tab_order_and_arrows(browser):
                        expect(labels(browser), MODE_1_LABELS, "labels after an arrow"))
 
 
-def enter_and_escape_do_nothing(browser):
+def enter_and_escape_do_nothing_in_a_box(browser):
     fill(browser, "Text2(0)", "45")
     fill(browser, "Text2(1)", "60")
     browser.press("Enter")
+    browser.press("NumpadEnter")
     browser.press("Escape")
     return first_wrong(expect(value(browser, "Text2(2)"), "", "result box"),
                        expect(focused(browser), "Text2(1)", "focused"))
 
 
-# A point inside each control, away from its text, and the colour there.
-COLOURS = [
-    ("Veltaro", lambda x, y, w, h: (x + 3, y + 3), (192, 192, 255)),
-    ("Label1(0)", lambda x, y, w, h: (x + 3, y + h / 2), (255, 192, 128)),
-    ("Label2(1)", lambda x, y, w, h: (x + w - 3, y + h - 3), (192, 255, 255)),
-    ("Option1(0)", lambda x, y, w, h: (x + 40, y - 6), (192, 192, 255)),
-    ("Command1(0)", lambda x, y, w, h: (x + 6, y + h / 2), (128, 255, 128)),
-    ("Command1(1)", lambda x, y, w, h: (x + 6, y + h / 2), (255, 128, 128)),
-    ("Text2(0)", lambda x, y, w, h: (x + w / 2, y + h / 2), (255, 255, 255)),
-]
+def focus_on(browser, control):
+    """Tabs from the first control to this one, as a keyboard user gets there."""
+    browser.evaluate("document.getElementById('Text1(0)').focus()")
+    while focused(browser) != control:
+        browser.press("Tab")
+        if focused(browser) == "Text1(0)":
+            raise LookupError(f"Tab never reaches {control}")
 
 
-def colours(browser):
-    shot = Image.open(io.BytesIO(browser.screenshot())).convert("RGB")
-    seen = {}
-    for control, point, _ in COLOURS:
-        x, y = point(*rect(browser, control))
-        seen[control] = shot.getpixel((int(x), int(y)))
-    return expect(seen, {control: colour for control, _, colour in COLOURS}, "colours")
+def enter_presses_the_focused_button(key):
+    def check(browser):
+        fill(browser, "Text2(0)", "45")
+        fill(browser, "Text2(1)", "60")
+        focus_on(browser, "Command1(0)")
+        browser.press(key)
+        result = value(browser, "Text2(2)")
+        focus_on(browser, "Command1(1)")
+        browser.press(key)
+        return first_wrong(
+            expect(result, "75%", f"{key} on Изчисли"),
+            expect([value(browser, f"Text2({i})") for i in range(3)], ["", "", ""],
+                   f"{key} on Изчисти"))
+    return check
+
+
+def enter_and_escape_do_nothing_on_an_option(browser):
+    focus_on(browser, "Option1(0)")
+    for key in ["Enter", "NumpadEnter", "Escape"]:
+        browser.press(key)
+    return first_wrong(expect(checked(browser), [], "options selected"),
+                       expect(labels(browser), MODE_0_LABELS, "labels"),
+                       expect(focused(browser), "Option1(0)", "focused"))
 
 
 def window_size_and_place(browser):
-    x, y, width, height = rect(browser, "Veltaro")
+    x, y, width, height = rect_of(browser, "Veltaro")
     viewport = browser.evaluate("[document.documentElement.clientWidth,"
                                 " document.documentElement.clientHeight, devicePixelRatio]")
-    centred = [(viewport[0] - WINDOW_SIZE[0]) // 2, (viewport[1] - WINDOW_SIZE[1]) // 2]
+    centred = [(viewport[0] - WINDOW_SIZE[0]) / 2, (viewport[1] - WINDOW_SIZE[1]) / 2]
     return first_wrong(expect((width, height), WINDOW_SIZE, "window size"),
                        expect(viewport[2], 1, "zoom"),
                        expect([x, y], centred, "window corner"))
+
+
+# What is drawn of a control: an option button is its circle and caption, in its label.
+DRAWN = "const drawn = control => control.type === 'radio' ? control.parentElement : control;"
+
+
+def drawn_rect(browser, control):
+    return browser.evaluate(f"(() => {{ {DRAWN} const box = drawn(document.getElementById("
+                            f"{control!r})).getBoundingClientRect();"
+                            " return [box.x, box.y, box.width, box.height]; })()")
 
 
 # The controls that take the focus, in tab order.
@@ -211,32 +240,32 @@ FOCUSABLE = ["Text1(0)", "Option1(0)", "Text2(0)", "Text2(1)", "Text2(2)", "Comm
 
 
 def focus_marks(browser):
-    browser.page("Emulation.setFocusEmulationEnabled", enabled=True)
+    """Each control, reached by Tab, against the window with nothing focused: the pixels
+    that changed are its mark, which must stand out 3:1 from what they replace and from
+    the colours around it."""
     # A caret blinks; the mark is what is looked for.
     browser.evaluate("document.querySelectorAll('input, textarea')"
                      ".forEach(box => { box.style.caretColor = 'transparent'; })")
-
-    def picture(control):
-        x, y, width, height = rect(browser, control)
-        clip = {"x": x - 4, "y": y - 4, "width": width + 8, "height": height + 8, "scale": 1}
-        return browser.page("Page.captureScreenshot", format="png", clip=clip)["data"]
-
-    unmarked = {control: picture(control) for control in FOCUSABLE[1:]}
-    browser.press("Tab")
-    unmarked[FOCUSABLE[0]] = picture(FOCUSABLE[0])
-    browser.press("Tab", modifiers=8)
-    unmarked_focus = focused(browser)
-    marked = {}
+    browser.evaluate("document.activeElement.blur()")
+    unmarked = screenshot(browser)
+    wrong = []
     for control in FOCUSABLE:
-        marked[control] = picture(control)
-        browser.press("Tab")
-    missing = [control for control in FOCUSABLE if marked[control] == unmarked[control]]
-    return first_wrong(expect(unmarked_focus, "Text1(0)", "focus back on"),
-                       expect(missing, [], "no focus mark on"))
+        # After a blur, engines differ in where Tab starts from: the first control, a box
+        # that shows its mark however it is focused, is focused as the page does.
+        if control == FOCUSABLE[0]:
+            browser.evaluate(f"document.getElementById({control!r}).focus()")
+        else:
+            browser.press("Tab")
+        if focused(browser) != control:
+            return f"Tab went to {focused(browser)!r}, not {control!r}"
+        found = focus_mark_contrast(unmarked, screenshot(browser), drawn_rect(browser, control))
+        if found:
+            wrong.append(f"{control}: {found}")
+    return "; ".join(wrong) or None
 
 
 def whole_window_on_a_phone(browser):
-    x, y, width, height = rect(browser, "Veltaro")
+    x, y, width, height = rect_of(browser, "Veltaro")
     viewport = browser.evaluate("[document.documentElement.scrollWidth,"
                                 " document.documentElement.clientWidth, innerHeight]")
     zoom = browser.evaluate("document.querySelector('meta[name=viewport]').content")
@@ -273,7 +302,84 @@ def tap_each_control(browser):
     return first_wrong(*seen)
 
 
-def checks_of(group):
+# Every control that reacts to a touch, and the element whose hit stands for it.
+TOUCHED = ["Text1(0)", "Option1(0)", "Option1(1)", "Option1(2)", "Text2(0)", "Text2(1)",
+           "Text2(2)", "Command1(0)", "Command1(1)"]
+# The corners and edges of a square of 24 CSS pixels about a control's centre, a hair inside.
+REACH = [(dx, dy) for dx in (-11.5, 0, 11.5) for dy in (-11.5, 0, 11.5)]
+
+
+def hit_areas(width, height):
+    """At the viewport's width, each control answers over 24 x 24 CSS pixels about its
+    centre, however small the window is drawn: what the point hits is the control or a
+    label of it."""
+    def check(browser):
+        browser.viewport(width, height)
+        browser.wait_for(f"document.documentElement.clientWidth === {width}")
+        short = browser.evaluate(
+            f"(() => {{ {DRAWN} return {json.dumps(TOUCHED)}.map(id => {{"
+            " const control = document.getElementById(id);"
+            " const box = drawn(control).getBoundingClientRect();"
+            " const x = box.x + box.width / 2, y = box.y + box.height / 2;"
+            f" const missed = {json.dumps(REACH)}.filter(([dx, dy]) => {{"
+            " const hit = document.elementFromPoint(x + dx, y + dy);"
+            " return !hit || (hit !== control && hit.control !== control"
+            " && hit.closest('label')?.control !== control); });"
+            " return missed.length ? `${id} misses ${JSON.stringify(missed)}` : null;"
+            " }).filter(Boolean); })()")
+        return expect(short, [], f"at {width} CSS pixels")
+    return check
+
+
+def tap_beside_the_drawn_button(browser):
+    """A tap in the reach of Изчисли, above what is drawn of it, presses it."""
+    fill(browser, "Text2(0)", "45")
+    fill(browser, "Text2(1)", "60")
+    x, y, width, height = rect_of(browser, "Command1(0)")
+    above = y + height / 2 - 11.5
+    browser.tap_at(x + width / 2, above)
+    return first_wrong(expect(above < y, True, "the tap lies outside what is drawn"),
+                       expect(value(browser, "Text2(2)"), "75%", "a tap above Изчисли"))
+
+
+def printed_whole(browser):
+    """On paper, read back at 96 dots per inch: the window's colour spans its width and
+    height on the first page, and there is no second."""
+    import subprocess
+    import tempfile
+
+    from PIL import Image
+    with tempfile.TemporaryDirectory() as folder:
+        pdf = pathlib.Path(folder) / "page.pdf"
+        pdf.write_bytes(browser.print_pdf())
+        subprocess.run(["pdftoppm", "-r", "96", "-png", str(pdf), f"{folder}/page"], check=True)
+        pages = sorted(pathlib.Path(folder).glob("page*.png"))
+        sheet = Image.open(pages[0]).convert("RGB")
+        lavender = [(x, y) for x in range(sheet.width) for y in range(0, sheet.height, 3)
+                    if sheet.getpixel((x, y)) == (192, 192, 255)]
+    xs = [x for x, _ in lavender]
+    ys = [y for _, y in lavender]
+    span = (max(xs) - min(xs) + 1, max(ys) - min(ys) + 1) if lavender else (0, 0)
+    return first_wrong(expect(len(pages), 1, "pages"),
+                       None if abs(span[0] - WINDOW_SIZE[0]) <= 3
+                       and abs(span[1] - WINDOW_SIZE[1]) <= 4
+                       else f"the window's colour spans {span}, not {WINDOW_SIZE}")
+
+
+def nothing_else_asked_for_nothing_wrong(url):
+    def check(browser):
+        return first_wrong(
+            expect(sorted(set(browser.requests()) - {url}), [], "requests beyond the page"),
+            expect(browser.problems(), [], "errors"))
+    return check
+
+
+def checks_of(engine, group, url):
+    """The checks of the group that the engine's browser can run: Firefox's headless window
+    is never the active one, so it draws no focus marks and Enter presses no button there;
+    WebKitGTK's MiniBrowser has no touch and no window narrower than about 450 CSS pixels,
+    and its driver neither prints nor reports requests or errors."""
+    kind = ENGINE_SESSIONS[engine]
     rows = [(name, calculation(part, whole, result))
             for name, part, whole, result in CALCULATIONS.get(group, [])]
     if group == "desktop":
@@ -287,38 +393,56 @@ def checks_of(group):
             ("Изчисти empties every box and clears the options", clear_empties_everything),
             ("a caption too wide for its label is drawn smaller, on one line",
              long_caption_fitted),
-            ("Tab goes in the layout's order; arrows select within the options",
+            ("Tab goes in the layout's order; an arrow selects the option it moves to",
              tab_order_and_arrows),
-            ("Enter and Esc do nothing", enter_and_escape_do_nothing),
-            ("the colours of the layout, in a screenshot", colours),
+            ("Enter, keypad Enter and Esc in a box do nothing",
+             enter_and_escape_do_nothing_in_a_box),
+            ("Enter, keypad Enter and Esc on an option do nothing",
+             enter_and_escape_do_nothing_on_an_option),
+            ("the colours of the layout, in a screenshot", layout_colours),
             ("the window is 461 x 345 CSS pixels at zoom 1, centred", window_size_and_place),
-            ("every control that takes the focus shows a mark", focus_marks),
         ]
+        if kind.active_window:
+            rows += [
+                ("Enter on a focused button presses it",
+                 enter_presses_the_focused_button("Enter")),
+                ("keypad Enter on a focused button presses it",
+                 enter_presses_the_focused_button("NumpadEnter")),
+                ("every control's focus mark stands out 3:1, in a screenshot", focus_marks),
+            ]
+        if hasattr(kind, "print_pdf"):
+            rows.append(("printed, the window is whole on one page, at its size",
+                         printed_whole))
     if group == "phone":
-        rows += [("a phone shows the whole window, with no sideways scroll",
-                  whole_window_on_a_phone),
-                 ("a tap on each control works", tap_each_control)]
+        rows.append(("a narrow screen shows the whole window, with no sideways scroll",
+                     whole_window_on_a_phone))
+        if hasattr(kind, "tap_at"):
+            rows += [("a tap on each control works", tap_each_control),
+                     ("a tap beside what is drawn of a button presses it",
+                      tap_beside_the_drawn_button)]
+        if kind.emulates_phones:
+            rows += [
+                ("every control answers over 24 x 24 CSS pixels at 360", hit_areas(360, 740)),
+                ("every control answers over 24 x 24 CSS pixels at 320", hit_areas(320, 640)),
+            ]
+    if hasattr(kind, "requests"):
+        rows.append(("nothing asked for after load, nothing wrong reported",
+                     nothing_else_asked_for_nothing_wrong(url)))
     return rows
 
 
-def main(page, work, group):
+def main(page, work, engine, group):
     url = pathlib.Path(page).resolve().as_uri()
-    with ChromiumSession(pathlib.Path(work) / f"profile-{group}",
-                         lang="bg" if group == "bulgarian" else "en-US") as browser:
-        browser.page("Log.enable")
+    with session(engine, work, group, lang="bg" if group == "bulgarian" else "en-US") as browser:
         if group == "phone":
-            browser.phone()
+            browser.viewport(360, 740, 3)
         checks = Checks(browser, url)
-        for name, check in checks_of(group):
+        for name, check in checks_of(engine, group, url):
             checks.run(name, check)
-        checks.run("nothing asked for after load, nothing wrong reported",
-                   lambda browser: first_wrong(
-                       expect(sorted(set(browser.requests())), [url], "requests"),
-                       expect(problems(browser), [], "errors")))
-    checks.finish(f"page ({group})")
+    checks.finish(f"page ({engine}, {group})")
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 4:
+    if len(sys.argv) != 5:
         sys.exit(__doc__.rsplit("\n", 1)[-1])
     main(*sys.argv[1:])

@@ -1,0 +1,183 @@
+"""WebKitGTK, Safari's engine, for the page's tests: its MiniBrowser driven by
+WebKitWebDriver through Selenium, on a private Xvfb of the session's own. Each session
+starts its own X server and driver (which starts the browser), and stops only those, by
+their process ids.
+
+    with WebKitSession(build_dir / "work-name", lang="bg") as browser:
+        browser.open(page.as_uri())
+        browser.click('[id="Text2(0)"]')
+        browser.type("45")
+"""
+
+import json
+import os
+import shutil
+import socket
+import subprocess
+import time
+
+from selenium import webdriver
+from selenium.common.exceptions import WebDriverException
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.actions.action_builder import ActionBuilder
+from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.webkitgtk.options import Options
+
+from browser_session import BrowserSession, end_group
+
+MINIBROWSER = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
+DRIVER = "/usr/bin/WebKitWebDriver"
+
+KEYS = {
+    "Tab": Keys.TAB, "Enter": Keys.RETURN, "NumpadEnter": Keys.ENTER, "Escape": Keys.ESCAPE,
+    "Backspace": Keys.BACKSPACE, "Delete": Keys.DELETE, "Home": Keys.HOME, "End": Keys.END,
+    "ArrowLeft": Keys.ARROW_LEFT, "ArrowUp": Keys.ARROW_UP, "ArrowRight": Keys.ARROW_RIGHT,
+    "ArrowDown": Keys.ARROW_DOWN,
+}
+
+
+def free_port():
+    with socket.socket() as probe:
+        probe.bind(("127.0.0.1", 0))
+        return probe.getsockname()[1]
+
+
+class WebKitSession(BrowserSession):
+    name = "webkit"
+    active_window = True
+    emulates_phones = False
+    _processes = ()
+    driver = None
+
+    def _begin(self, work, lang="en-US", width=800, height=600):
+        self._processes = []
+        self.work = str(work)
+        shutil.rmtree(self.work, ignore_errors=True)
+        os.makedirs(self.work)
+        display_read, display_write = os.pipe()
+        self._start(["Xvfb", "-displayfd", str(display_write), "-screen", "0", "1280x1024x24",
+                     "-nolisten", "tcp"], pass_fds=(display_write,), stderr=subprocess.DEVNULL)
+        os.close(display_write)
+        with os.fdopen(display_read) as display:
+            number = display.readline().strip()
+        if not number:
+            raise RuntimeError("Xvfb did not start")
+        # The browser's languages are its locale's: one of the session's own, made from
+        # Debian's locale sources, so that the machine need have none generated. Its home,
+        # caches and settings are the session's too.
+        locale = self._locale(lang)
+        self.environment = {**os.environ, "DISPLAY": f":{number}", "HOME": self.work,
+                            "LOCPATH": os.path.join(self.work, "locales"), "LANG": locale,
+                            "LC_ALL": locale, "XDG_RUNTIME_DIR": self.work}
+        port = free_port()
+        with open(os.path.join(self.work, "driver.log"), "wb") as log:
+            self._start([DRIVER, f"--port={port}"], stdout=log, stderr=log)
+        options = Options()
+        options.binary_location = MINIBROWSER
+        options.add_argument("--automation")
+        deadline = time.monotonic() + 30
+        while True:
+            try:
+                socket.create_connection(("127.0.0.1", port), timeout=1).close()
+                break
+            except OSError:
+                if time.monotonic() > deadline:
+                    raise
+                time.sleep(0.1)
+        self.driver = webdriver.Remote(command_executor=f"http://127.0.0.1:{port}",
+                                       options=options)
+        self.viewport(width, height)
+
+    # Its driver runs its own scripts in the page's; with the page's turned off it has none.
+    without_script = None
+
+    def _locale(self, lang):
+        territory = {"bg": "bg_BG", "en-US": "en_US"}[lang]
+        os.makedirs(os.path.join(self.work, "locales"))
+        subprocess.run(["localedef", "-i", territory, "-f", "UTF-8",
+                        os.path.join(self.work, "locales", f"{territory}.UTF-8")],
+                       check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        return f"{territory}.UTF-8"
+
+    def _start(self, command, **options):
+        self._processes.append(subprocess.Popen(
+            command, stdin=subprocess.DEVNULL, start_new_session=True,
+            env=getattr(self, "environment", None), **options))
+
+    # What a test does, as a user would.
+    def open(self, url):
+        self.driver.get(url)
+
+    def evaluate(self, expression):
+        """The expression's value, through JSON; promises are awaited."""
+        answer = self.driver.execute_async_script(
+            "const done = arguments[arguments.length - 1];"
+            f"Promise.resolve().then(() => ({expression}))"
+            ".then(value => done(JSON.stringify({value})),"
+            " error => done(JSON.stringify({error: String(error)})));")
+        answer = json.loads(answer)
+        if "error" in answer:
+            raise RuntimeError(f"{expression}: {answer['error']}")
+        return answer.get("value")
+
+    def click_at(self, x, y):
+        actions = ActionBuilder(self.driver)
+        actions.pointer_action.move_to_location(round(x), round(y))
+        actions.pointer_action.click()
+        actions.perform()
+
+    def type(self, text):
+        ActionChains(self.driver).send_keys(text).perform()
+
+    def press(self, key, shift=False):
+        chain = ActionChains(self.driver)
+        if shift:
+            chain.key_down(Keys.SHIFT)
+        chain.send_keys(KEYS[key])
+        if shift:
+            chain.key_up(Keys.SHIFT)
+        chain.perform()
+
+    def _control(self, letter):
+        ActionChains(self.driver).key_down(Keys.CONTROL).send_keys(letter).key_up(
+            Keys.CONTROL).perform()
+
+    def paste(self, text):
+        """Puts the text on the X clipboard and presses Ctrl+V in the focused element."""
+        clipboard = subprocess.Popen(["xclip", "-selection", "clipboard", "-i"],
+                                     stdin=subprocess.PIPE, stdout=subprocess.DEVNULL,
+                                     stderr=subprocess.DEVNULL, env=self.environment)
+        clipboard.stdin.write(text.encode())
+        clipboard.stdin.close()
+        time.sleep(0.2)
+        self._control("v")
+        # xclip serves the clipboard until another program takes it: it ends here.
+        time.sleep(0.2)
+        clipboard.kill()
+        clipboard.wait()
+
+    def select_all(self):
+        self._control("a")
+
+    def screenshot(self):
+        """The viewport as PNG bytes."""
+        return self.driver.get_screenshot_as_png()
+
+    def viewport(self, width, height, scale=1):
+        """The window sized so that the page's viewport is as asked, as nearly as the
+        browser's own window allows; the screen's pixels stay one to one, whatever the
+        scale asked."""
+        del scale
+        self.driver.set_window_size(width, height)
+        inner = self.driver.execute_script("return [innerWidth, innerHeight]")
+        self.driver.set_window_size(2 * width - inner[0], 2 * height - inner[1])
+
+    def close(self):
+        try:
+            if self.driver:
+                self.driver.quit()
+        except (WebDriverException, OSError):
+            pass
+        for process in reversed(self._processes):
+            end_group(process, grace=0)
+        shutil.rmtree(self.work, ignore_errors=True)
