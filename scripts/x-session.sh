@@ -9,6 +9,12 @@ await_window() {
   xdotool search --name "$1" | head -n 1
 }
 
+# Has the window manager give the window the focus, and waits until it has, for a while.
+activate() {
+  timeout 10 xdotool windowactivate --sync "$1" >/dev/null 2>&1 ||
+    fail "the window manager did not activate the window"
+}
+
 # Starts the program under a locale, to end with the session; sets $window once it shows.
 start_in_locale() {  # locale, program
   LC_ALL=$1 "$2" &

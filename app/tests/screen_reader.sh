@@ -13,7 +13,7 @@ source "$here/../../scripts/accessibility-session.sh"
 source "$here/../../scripts/screen-reader-session.sh"
 
 start_in_locale bg_BG.UTF-8 "$program"
-xdotool windowactivate --sync "$window"
+activate "$window"
 await_speech '^Задачата и използваните термини' 0
 passed=1
 press Tab '^КПД'
