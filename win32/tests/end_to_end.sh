@@ -7,10 +7,8 @@ program=$1
 source "$(dirname "$0")/wine_display_session.sh"
 wine_session_start
 
-# The Bulgarian settings, built into the test's own folder: the system may lack them.
-locales=$x_session_work/locales
-mkdir -p "$locales"
-localedef -i bg_BG -f UTF-8 "$locales/bg_BG.UTF-8" >/dev/null 2>&1 || fail "localedef bg_BG"
+# The Bulgarian settings, which the system may lack.
+wine_session_locale bg_BG.UTF-8 || fail "no bg_BG.UTF-8"
 
 passed=0
 check() {  # description, actual, expected
@@ -19,7 +17,7 @@ check() {  # description, actual, expected
 }
 
 start() {
-  LOCPATH=$locales LANG=$1 wine "$program" &
+  LANG=$1 wine "$program" &
   app=$!
   x_session_pids+=("$app")
   window=$(await_window '^www\.veltaro\.bg Велтаро$')

@@ -53,8 +53,37 @@ $unknown"
 later=$(grep -v '^#' "$windows7_imports" | awk '$3 !~ /^(2000|XP|Vista|7)$/')
 [ -z "$later" ] || fail "the list allows what came after Windows 7:
 $later"
+stale=$(comm -13 "$work/imports" "$work/allowed")
+[ -z "$stale" ] || fail "the list names what the program no longer imports:
+$stale"
 ok "imports $(wc -l <"$work/imports") functions, each in Windows 7 SP1, from" \
   $(cut -d' ' -f1 "$work/imports" | uniq)
+
+# One thread, and no thread library: Windows calls no TLS callbacks but the C runtime's own
+# two, which every mingw-w64 program has (winpthreads would add its own).
+file_offset() {  # virtual address: its place in the file, from the section that holds it
+  local size vma offset
+  while read -r size vma offset; do
+    if (($1 >= 16#$vma && $1 < 16#$vma + 16#$size)); then
+      echo $(($1 - 16#$vma + 16#$offset))
+      return
+    fi
+  done < <(i686-w64-mingw32-objdump -h "$exe" | awk '$1 ~ /^[0-9]+$/ { print $3, $4, $6 }')
+  fail "no section holds $1"
+}
+image_base=$((16#$(awk '$1 == "ImageBase" { print $2 }' <<<"$headers")))
+tls=$((16#$(awk '$1 == "Entry" && $2 == 9 { print $3 }' <<<"$headers")))
+[ "${tls:-0}" -ne 0 ] || fail "no TLS directory: not the C runtime the test knows"
+callbacks=$(number_at "$exe" $(($(file_offset $((image_base + tls))) + 12)) 4)
+count=0
+while [ "$(number_at "$exe" "$(file_offset $((callbacks + 4 * count)))" 4)" -ne 0 ]; do
+  count=$((count + 1))
+done
+[ "$count" = 2 ] || fail "$count TLS callbacks, not the C runtime's 2"
+ok "TLS callbacks: the C runtime's 2 only"
+# libstdc++ brings std::random_device's code with its strings unless the build keeps it out.
+! grep -q -a random_device "$exe" || fail "std::random_device is linked in"
+ok "no std::random_device"
 
 i686-w64-mingw32-windres -i "$exe" -O rc -o "$work/resources.rc"
 resources=$work/resources.rc
