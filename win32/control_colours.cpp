@@ -1,7 +1,26 @@
 #include "win32/control_colours.h"
 
+#include "window/contrast.h"
+
 namespace win32 {
 namespace {
+
+constexpr window::Rgb ToRgb(COLORREF colour) {
+  return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
+}
+
+// The system's text colour where it reads on a background the layout gives; where the
+// user's scheme makes it unreadable there (white text of a dark scheme on a pale colour),
+// black or white, whichever reads better.
+COLORREF ReadableOn(window::Rgb background, COLORREF text) {
+  if (window::ContrastRatio(ToRgb(text), background) >= window::kReadableText) return text;
+  constexpr COLORREF kBlack = RGB(0, 0, 0);
+  constexpr COLORREF kWhite = RGB(255, 255, 255);
+  return window::ContrastRatio(ToRgb(kBlack), background) >=
+                 window::ContrastRatio(ToRgb(kWhite), background)
+             ? kBlack
+             : kWhite;
+}
 
 ColourPair SystemPair(int text, int background) {
   return {GetSysColor(text), GetSysColor(background)};
@@ -26,7 +45,7 @@ ColourPair ColoursOf(window::ControlKind kind, std::optional<window::Rgb> backgr
                      bool highContrast) {
   const ColourPair system = SystemPairOf(kind);
   if (highContrast || !background) return system;
-  return {system.text, ToColorRef(*background)};
+  return {ReadableOn(*background, system.text), ToColorRef(*background)};
 }
 
 ColourPair ColoursOf(const window::ControlLayout& control, bool highContrast) {
