@@ -8,6 +8,7 @@
 #include "win32/dpi.h"
 #include "win32/edit_box.h"
 #include "win32/error_report.h"
+#include "win32/focus_ring.h"
 #include "win32/system_error.h"
 #include "win32/text_conversion.h"
 #include "win32/window_font.h"
@@ -102,6 +103,14 @@ LRESULT FormWindow::OnMessage(HWND handle, UINT message, WPARAM wParam, LPARAM l
     case WM_ERASEBKGND:
       OnEraseBackground(handle, reinterpret_cast<HDC>(wParam));
       return TRUE;
+    case WM_PAINT:
+      OnPaint(handle);
+      return 0;
+    case WM_UPDATEUISTATE:
+      // Keyboard cues shown or hidden: the focus ring with them.
+      if (handle == Handle() && LayoutOf(GetFocus()) != nullptr)
+        InvalidateFocusRing(GetFocus(), dpi_);
+      break;
     case WM_DRAWITEM:
       OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
       return TRUE;
@@ -130,6 +139,10 @@ LRESULT FormWindow::OnMessage(HWND handle, UINT message, WPARAM wParam, LPARAM l
 void FormWindow::OnCommand(HWND control, int code) {
   const ControlLayout* layout = LayoutOf(control);
   if (layout == nullptr) return;
+  if (code == EN_SETFOCUS || code == EN_KILLFOCUS || code == BN_SETFOCUS || code == BN_KILLFOCUS) {
+    InvalidateFocusRing(control, dpi_);
+    return;
+  }
   if (layout->kind == ControlKind::kCommandButton) {
     // A quick second click on an owner-drawn button arrives as a double click.
     if (code == BN_CLICKED || code == BN_DOUBLECLICKED) Click(*layout);
@@ -164,11 +177,23 @@ void FormWindow::OnEraseBackground(HWND container, HDC dc) {
   FillRect(dc, &client, palette_.Brush(palette_.Of(LayoutOf(container)).background));
 }
 
+// The ring around the focused control, where it stands in this container.
+void FormWindow::OnPaint(HWND container) {
+  PAINTSTRUCT paint{};
+  HDC dc = BeginPaint(container, &paint);
+  HWND focus = GetFocus();
+  if (LayoutOf(focus) != nullptr) {
+    PaintFocusRing(dc, container, focus, palette_.Brush(palette_.Of(LayoutOf(container)).text),
+                   dpi_);
+  }
+  EndPaint(container, &paint);
+}
+
 void FormWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
   const ControlLayout* button = LayoutOf(item.hwndItem);
   if (button == nullptr) return;
   const ColourPair colours = palette_.Of(button);
-  DrawCommandButton(item, palette_.Brush(colours.background), colours.text, dpi_);
+  DrawCommandButton(item, palette_.Brush(colours.background), colours.text);
 }
 
 // A change of the system's colours, or of High Contrast, repaints everything in the new ones.

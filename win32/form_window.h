@@ -45,6 +45,7 @@ class FormWindow final : public window::BoundForm<Win32TextBox, Win32Label, Win3
   void OnEnter();
   LRESULT OnControlColour(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);
   void OnEraseBackground(HWND container, HDC dc);
+  void OnPaint(HWND container);
   void OnDrawItem(const DRAWITEMSTRUCT& item);
   void OnColoursChanged(bool systemColours);
   void OnDpiChanged(int dpi, const RECT& suggested);

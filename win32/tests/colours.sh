@@ -4,7 +4,9 @@
 # calculation with the keyboard alone, with real X events, and measures in the window's
 # pixels that every label, option, button and box shows its text at least 4.5:1 against its
 # background, and that each stands on the colour it should: the layout's, or in High
-# Contrast the system's.
+# Contrast the system's. Then it moves the focus through every control that takes it, with
+# Tab and the arrow keys, and measures the mark around each: at least 3:1 against the
+# colours beside it, on all four sides.
 # usage: colours.sh PROGRAM default|dark|high-contrast
 set -euo pipefail
 program=$1
@@ -113,4 +115,52 @@ for i in "${!areas[@]}"; do
 done
 [ -z "$low" ] || fail "text below 4.5:1 in the $scheme scheme:$low"
 [ -z "$wrong" ] || fail "not on its colour in the $scheme scheme:$wrong"
-echo "windows colours, $scheme scheme: $((2 * ${#areas[@]})) passed, 0 failed"
+passed=$((2 * ${#areas[@]}))
+
+# The focus ring: two pixels wide, one pixel outside the control's edge. On each side's
+# middle, the ring's colour against the pixel between it and the control and the one just
+# beyond it; the smallest of the eight ratios.
+ring_contrast() {  # left top right bottom of the control, in the client area
+  local l=$1 t=$2 r=$3 b=$4 x=$((($1 + $3) / 2)) y=$((($2 + $4) / 2)) format=
+  for point in "$((l - 2)) $y" "$((l - 1)) $y" "$((l - 4)) $y" "$((r + 1)) $y" "$r $y" \
+    "$((r + 3)) $y" "$x $((t - 2))" "$x $((t - 1))" "$x $((t - 4))" "$x $((b + 1))" "$x $b" \
+    "$x $((b + 3))"; do
+    read -r px py <<<"$point"
+    format="$format%[hex:p{$((px + left)),$((py + top))}] "
+  done
+  convert "$shot" -format "$format" info: | awk '
+    function channel(c) { c /= 255; return c <= 0.03928 ? c / 12.92 : ((c + 0.055) / 1.055) ^ 2.4 }
+    function byte(h, i) { return 16 * (index("0123456789ABCDEF", substr(h, i, 1)) - 1) + index("0123456789ABCDEF", substr(h, i + 1, 1)) - 1 }
+    function luminance(h) { return 0.2126 * channel(byte(h, 1)) + 0.7152 * channel(byte(h, 3)) + 0.0722 * channel(byte(h, 5)) }
+    function ratio(a, b) { return a > b ? (a + 0.05) / (b + 0.05) : (b + 0.05) / (a + 0.05) }
+    {
+      lowest = 21
+      for (side = 0; side < 4; side++) {
+        ring = luminance($(3 * side + 1))
+        for (beside = 2; beside <= 3; beside++) {
+          r = ratio(ring, luminance($(3 * side + beside)))
+          if (r < lowest) lowest = r
+        }
+      }
+      printf "%.2f\n", lowest
+    }'
+}
+ring_seen() { capture && awk -v r="$(ring_contrast "$@")" 'BEGIN { exit !(r >= 3) }'; }
+# From "Изчисли", where the calculation left the focus: each key, and the control it reaches.
+steps=(
+  ": Command1(0) 208 160 305 185" "Tab Command1(1) 344 160 425 185" "Tab Text1(0) 8 192 457 337"
+  "Tab Option1(0) 16 48 177 73" "Down Option1(1) 16 88 177 113" "Down Option1(2) 16 128 177 153"
+  "Tab Text2(0) 360 32 449 59" "Tab Text2(1) 360 72 449 99" "Tab Text2(2) 360 112 449 139"
+)
+faint=
+for step in "${steps[@]}"; do
+  read -r key name l t r b <<<"$step"
+  [ "$key" = : ] || xdotool key "$key"
+  await ring_seen "$l" "$t" "$r" "$b" || true
+  ratio=$(ring_contrast "$l" "$t" "$r" "$b")
+  echo "$name focused: its mark $ratio:1 against the colours beside it"
+  awk -v r="$ratio" 'BEGIN { exit !(r < 3) }' && faint="$faint $name"
+done
+[ -z "$faint" ] || fail "focus marks below 3:1 in the $scheme scheme:$faint"
+passed=$((passed + ${#steps[@]}))
+echo "windows colours, $scheme scheme: $passed passed, 0 failed"
