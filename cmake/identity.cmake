@@ -20,6 +20,11 @@ else()
   set(VELTARO_VERSION_TEXT "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}")
 endif()
 
+# The program's name and what it does, in Bulgarian, as its users read them: in the Windows
+# version record, the Start menu and the installed programs' list.
+set(VELTARO_DISPLAY_NAME "Велтаро")
+set(VELTARO_SUMMARY "Изразява една величина като процент от друга: КПД, рандеман, практически добив")
+
 # The command, its manual page and the Debian package: the program's name in lower case.
 string(TOLOWER "${PROJECT_NAME}" VELTARO_PACKAGE_NAME)
 
