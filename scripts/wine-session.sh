@@ -7,8 +7,9 @@
 # commands: wine, wineboot and wineserver.
 export WINEARCH=win32
 export WINEDEBUG=${WINEDEBUG:--all}
-# No prompts to install Wine's .NET and HTML engines: nothing here uses them.
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# No prompts to install Wine's .NET and HTML engines, which nothing here uses, and no
+# menu entries on this machine for the shortcuts an installer makes.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 # Whether this machine has a 32-bit Wine of its own: Debian's wine32 brings its loader.
 wine_session_on_host() { [ -x /usr/lib/wine/wine ]; }
