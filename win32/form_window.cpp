@@ -42,14 +42,21 @@ FormWindow::FormWindow(HINSTANCE instance) {
                                 control.kind == ControlKind::kFrame ? this : nullptr);
     controls_.push_back({&control, handle});
     if (control.kind == ControlKind::kTextBox) SubclassEditBox(handle, control);
-    if (!control.accessibleName.empty()) SetAccessibleName(handle, control.accessibleName);
-    if (control.announcesChanges) SetLiveRegion(handle);
     Add(control, handle);
     return handle;
   });
   Place();
   // Focus marks show or hide as Windows' keyboard-cues setting and the last input have them.
   SendMessageW(Handle(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_INITIALIZE, UISF_HIDEFOCUS), 0);
+}
+
+void FormWindow::Annotate() {
+  apartment_.emplace();
+  for (const Control& control : controls_) {
+    const ControlLayout& layout = *control.layout;
+    if (!layout.accessibleName.empty()) SetAccessibleName(control.handle, layout.accessibleName);
+    if (layout.announcesChanges) SetLiveRegion(control.handle);
+  }
 }
 
 void FormWindow::SetFont(int dpi) {

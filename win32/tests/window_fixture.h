@@ -42,6 +42,7 @@ class Window : public ::testing::Test {
     form_.Load();
     ShowWindow(form_.Handle(), SW_SHOWNORMAL);
     UpdateWindow(form_.Handle());
+    form_.Annotate();
     Pump();
   }
 
