@@ -8,10 +8,11 @@ namespace {
 
 constexpr wchar_t kClass[] = L"BareWindow";
 
-HWND Make(const wchar_t* kind, const wchar_t* text, DWORD style, RECT place, HWND parent) {
-  return CreateWindowExW(0, kind, text, WS_CHILD | WS_VISIBLE | style, place.left, place.top,
-                         place.right - place.left, place.bottom - place.top, parent, nullptr,
-                         GetModuleHandleW(nullptr), nullptr);
+HWND Make(const wchar_t* kind, const wchar_t* text, DWORD style, RECT place, HWND parent,
+          bool visible = true) {
+  return CreateWindowExW(0, kind, text, WS_CHILD | (visible ? WS_VISIBLE : 0) | style, place.left,
+                         place.top, place.right - place.left, place.bottom - place.top, parent,
+                         nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
 LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -40,8 +41,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
                                 nullptr, nullptr, instance, nullptr);
   constexpr DWORD kHelp = WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY;
   Make(L"EDIT", L"Help text", kHelp, {8, 192, 457, 337}, window);
-  CreateWindowExW(0, L"EDIT", L"Hidden text", WS_CHILD | kHelp, 40, 216, 449, 121, window, nullptr,
-                  instance, nullptr);
+  Make(L"EDIT", L"Hidden text", kHelp, {40, 216, 489, 337}, window, false);
   Make(L"STATIC", L"Title", SS_CENTER, {56, 0, 409, 25}, window);
   HWND options = CreateWindowExW(WS_EX_CONTROLPARENT, kClass, nullptr, WS_CHILD | WS_VISIBLE, 16,
                                  40, 169, 121, window, nullptr, instance, nullptr);
