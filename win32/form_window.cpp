@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "win32/command_button.h"
 #include "win32/control_colours.h"
 #include "win32/control_windows.h"
 #include "win32/dpi.h"
@@ -115,8 +114,9 @@ LRESULT FormWindow::OnMessage(HWND handle, UINT message, WPARAM wParam, LPARAM l
       return 0;
     case WM_UPDATEUISTATE:
       // Keyboard cues shown or hidden: the focus ring with them.
-      if (handle == Handle() && LayoutOf(GetFocus()) != nullptr)
+      if (handle == Handle() && LayoutOf(GetFocus()) != nullptr) {
         InvalidateFocusRing(GetFocus(), dpi_);
+      }
       break;
     case WM_DRAWITEM:
       OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
@@ -164,54 +164,6 @@ void FormWindow::OnCommand(HWND control, int code) {
 void FormWindow::OnEnter() {
   const ControlLayout* focused = LayoutOf(GetFocus());
   if (focused != nullptr && window::EnterPresses(*focused)) Click(*focused);
-}
-
-// Every control in the colours it is given; a locked box keeps the window colour, as every
-// box does, where Windows would draw it grey.
-LRESULT FormWindow::OnControlColour(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
-  const ControlLayout* control = LayoutOf(reinterpret_cast<HWND>(lParam));
-  if (control == nullptr) return DefWindowProcW(handle, message, wParam, lParam);
-  const ColourPair colours = palette_.Of(control);
-  const auto dc = reinterpret_cast<HDC>(wParam);
-  SetTextColor(dc, colours.text);
-  SetBkColor(dc, colours.background);
-  return reinterpret_cast<LRESULT>(palette_.Brush(colours.background));
-}
-
-void FormWindow::OnEraseBackground(HWND container, HDC dc) {
-  RECT client{};
-  GetClientRect(container, &client);
-  FillRect(dc, &client, palette_.Brush(palette_.Of(LayoutOf(container)).background));
-}
-
-// The ring around the focused control, where it stands in this container.
-void FormWindow::OnPaint(HWND container) {
-  PAINTSTRUCT paint{};
-  HDC dc = BeginPaint(container, &paint);
-  HWND focus = GetFocus();
-  if (LayoutOf(focus) != nullptr) {
-    PaintFocusRing(dc, container, focus, palette_.Brush(palette_.Of(LayoutOf(container)).text),
-                   dpi_);
-  }
-  EndPaint(container, &paint);
-}
-
-void FormWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
-  const ControlLayout* button = LayoutOf(item.hwndItem);
-  if (button == nullptr) return;
-  const ColourPair colours = palette_.Of(button);
-  DrawCommandButton(item, palette_.Brush(colours.background), colours.text);
-}
-
-// A change of the system's colours, or of High Contrast, repaints everything in the new ones.
-void FormWindow::OnColoursChanged(bool systemColours) {
-  palette_.Renew();
-  // Windows' controls learn of new system colours only from their window.
-  if (systemColours) {
-    for (const Control& control : controls_) SendMessageW(control.handle, WM_SYSCOLORCHANGE, 0, 0);
-  }
-  RedrawWindow(Handle(), nullptr, nullptr,
-               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
 }
 
 void FormWindow::OnDpiChanged(int dpi, const RECT& suggested) {
