@@ -3,14 +3,13 @@
 BUILD := build
 SANITIZE_BUILD := build-sanitize
 WINDOWS_BUILD := build-windows
-WINDOWS64_BUILD := build-windows-x64
 WEB_BUILD := build-web
 RELEASE_BUILD := build-release
 DEBIAN_BUILD := build-debian
 JOBS := $(shell nproc)
 FUZZ_SECONDS := 180
 
-.PHONY: deps-build deps-check deps-windows deps-web build build-sanitize windows windows-x64 web \
+.PHONY: deps-build deps-check deps-windows deps-web build build-sanitize windows web \
   run check bench fuzz screenshot package
 
 # What each command installs first, if it is missing (scripts/install-deps): building and
@@ -42,11 +41,6 @@ build-sanitize: deps-check $(SANITIZE_BUILD)/CMakeCache.txt
 windows: deps-windows $(WINDOWS_BUILD)/CMakeCache.txt
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 
-# The same sources for x86-64, whose tests run under the 64-bit Wine: where no 32-bit Wine
-# can be installed, the 32-bit program's tests are skipped and these stand in.
-windows-x64: deps-windows $(WINDOWS64_BUILD)/CMakeCache.txt
-	cmake --build $(WINDOWS64_BUILD) -j $(JOBS)
-
 # The browser's build with emscripten, and its tests.
 web: deps-web $(WEB_BUILD)/CMakeCache.txt
 	cmake --build $(WEB_BUILD) -j $(JOBS)
@@ -55,28 +49,29 @@ run: build
 	$(BUILD)/app/veltaro
 
 # Every test, then every test again under AddressSanitizer and UndefinedBehaviorSanitizer
-# with the fuzzers; then the Windows program's tests under Wine, and those of its x86-64
-# build; then a packager's builds, each with the unit tests: Release with the compiler's
-# default flags, and Debian's own flags;
+# with the fuzzers; then the Windows program's tests under the 32-bit Wine; then a
+# packager's builds, each with the unit tests: Release with the compiler's default flags,
+# and Debian's own flags;
 # last the browser's build, its unit tests under Node.js and the page's in Chromium, Firefox
 # ESR and WebKitGTK, and under Orca.
-check: deps-check build build-sanitize windows windows-x64 web
+check: deps-check build build-sanitize windows web
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 	ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j $(JOBS)
 	ctest --test-dir $(WINDOWS_BUILD) --output-on-failure -j $(JOBS)
-	ctest --test-dir $(WINDOWS64_BUILD) --output-on-failure -j $(JOBS)
 	scripts/packager-build release $(RELEASE_BUILD)
 	scripts/packager-build debian $(DEBIAN_BUILD)
 	ctest --test-dir $(WEB_BUILD) --output-on-failure -j $(JOBS)
 
-# The calculation's micro-benchmarks, the start-up against a bare Qt window, the time
-# from a click on "Изчисли" to the result painted, and the page's first paint and usable
-# window against a bare page of the same controls.
-bench: deps-check build
+# The calculation's micro-benchmarks, the start-up against a bare Qt window, and the time
+# from a click on "Изчисли" to the result painted; the Windows program's size, imports and
+# start-up under Wine against a bare Win32 window, and what its Wine's root costs to make;
+# the page's first paint and usable window against a bare page of the same controls.
+bench: deps-check build windows web
 	$(BUILD)/bench/calc_bench --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
 	bench/startup/run $(BUILD)
 	QT_QPA_PLATFORM=offscreen $(BUILD)/app/tests/form_window_test clickToResultIsPainted -iterations 1000
-	$(MAKE) web && bench/web/run $(WEB_BUILD)
+	bench/windows/run $(BUILD) $(WINDOWS_BUILD)
+	bench/web/run $(WEB_BUILD)
 
 fuzz: build-sanitize
 	for fuzzer in parse_leading_number compute_percent; do \

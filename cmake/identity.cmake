@@ -24,6 +24,15 @@ else()
   set(VELTARO_VERSION_TEXT "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}")
 endif()
 
+# The program's name and what it does, in Bulgarian, as its users read them: in the Windows
+# version record, the Start menu and the installed programs' list.
+set(VELTARO_DISPLAY_NAME "Велтаро")
+set(VELTARO_SUMMARY "Изразява една величина като процент от друга: КПД, рандеман, практически добив")
+
+# The Windows installer's upgrade code, the same for every version, so that a later one
+# replaces an earlier one; each version's product code is made from it and the version.
+set(VELTARO_MSI_UPGRADE_CODE "6C799CB9-F09D-40C1-9C0E-64F7F74CA5A0")
+
 # What the publisher licenses the program under, as an SPDX expression.
 set(VELTARO_LICENSE "LicenseRef-proprietary")
 

@@ -1,25 +1,34 @@
-# Sourced by what runs Windows programs under Wine. The prefix is WINEPREFIX, which the
-# caller sets to a folder of its own inside the build tree, so that ~/.wine is never
-# touched; wine_session_start makes it afresh, wine_session_stop ends its Wine processes,
-# and only those, and removes it: a prefix takes hundreds of megabytes.
-: "${WINEPREFIX:?set WINEPREFIX to a folder inside the build tree}"
-export WINEPREFIX
-# A 32-bit Windows, as the program is 32-bit and as many a school PC is.
-export WINEARCH=${WINEARCH:-win32}
+# Sourced by what runs Windows programs under the 32-bit Wine. The prefix is WINEPREFIX,
+# which the caller sets to a folder of its own inside the build tree, so that ~/.wine is
+# never touched; wine_session_start makes it afresh, wine_session_stop ends its Wine
+# processes, and only those, and removes it: a prefix takes hundreds of megabytes.
+# Wine is this machine's own where it has Debian's 32-bit one (wine32:i386), and otherwise
+# the one in the i386 root $VELTARO_WINE_ROOT (see wine-root), which runs the same
+# commands: wine, wineboot and wineserver.
+export WINEARCH=win32
 export WINEDEBUG=${WINEDEBUG:--all}
-# No prompts to install Wine's .NET and HTML engines: nothing here uses them.
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# No prompts to install Wine's .NET and HTML engines, which nothing here uses, and no
+# menu entries on this machine for the shortcuts an installer makes.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+
+# Whether this machine has a 32-bit Wine of its own: Debian's wine32 brings its loader.
+wine_session_on_host() { [ -x /usr/lib/wine/wine ]; }
+
+if ! wine_session_on_host && [ -n "${VELTARO_WINE_ROOT:-}" ]; then
+  PATH=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/wine-root-bin:$PATH
+fi
 
 wine_session_start() {
-  # Debian's wine32 brings the 32-bit loader; without it no 32-bit program runs at all.
-  if [ "$WINEARCH" = win32 ] && [ ! -x /usr/lib/wine/wine ]; then
-    echo "SKIP: no 32-bit Wine (wine32:i386) to run a 32-bit Windows program" >&2
-    exit 77
+  : "${WINEPREFIX:?set WINEPREFIX to a folder inside the build tree}"
+  export WINEPREFIX
+  if ! wine_session_on_host && [ ! -e "${VELTARO_WINE_ROOT:-/nowhere}/.veltaro-wine-root" ]; then
+    echo "FAIL: no 32-bit Wine: neither wine32:i386 here nor a root made by scripts/wine-root" >&2
+    return 1
   fi
   rm -rf "$WINEPREFIX"
-  mkdir -p "$(dirname "$WINEPREFIX")"
+  mkdir -p "$WINEPREFIX"
   if ! wineboot -i >/dev/null 2>&1; then
-    echo "FAIL: Wine cannot make a $WINEARCH prefix" >&2
+    echo "FAIL: Wine cannot make a prefix in $WINEPREFIX" >&2
     return 1
   fi
   # On an X server with no window manager Wine waits two seconds at each window's close
@@ -29,9 +38,18 @@ wine_session_start() {
   fi
 }
 
+# Where the programs find a locale that the system may lack: the root has the Bulgarian
+# one built in; here it is built into the prefix's side and LOCPATH names it.
+wine_session_locale() {  # locale
+  wine_session_on_host || return 0
+  export LOCPATH=$WINEPREFIX.locales
+  mkdir -p "$LOCPATH"
+  localedef -i "${1%%.*}" -f "${1#*.}" "$LOCPATH/$1" >/dev/null 2>&1
+}
+
 wine_session_stop() {
   wineserver -k 2>/dev/null || true
   # The server writes the prefix's registry as it ends.
   wineserver -w 2>/dev/null || true
-  rm -rf "$WINEPREFIX"
+  rm -rf "$WINEPREFIX" "$WINEPREFIX.locales"
 }

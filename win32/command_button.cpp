@@ -4,17 +4,10 @@
 #include <string>
 
 #include "win32/window_text.h"
-#include "window/pixels.h"
 
 namespace win32 {
-namespace {
 
-// The focus mark stands this far inside the button's edge.
-constexpr int kFocusInsetTwips = 60;
-
-}  // namespace
-
-void DrawCommandButton(const DRAWITEMSTRUCT& item, HBRUSH face, COLORREF text, int dpi) {
+void DrawCommandButton(const DRAWITEMSTRUCT& item, HBRUSH face, COLORREF text) {
   HDC dc = item.hDC;
   RECT rect = item.rcItem;
   const bool pressed = (item.itemState & ODS_SELECTED) != 0;
@@ -32,14 +25,6 @@ void DrawCommandButton(const DRAWITEMSTRUCT& item, HBRUSH face, COLORREF text, i
             DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
   SetBkMode(dc, previousMode);
   SelectObject(dc, previousFont);
-
-  // Windows hides focus marks after a mouse click until the keyboard is used, where the
-  // user's keyboard-cues setting asks for it.
-  if ((item.itemState & ODS_FOCUS) != 0 && (item.itemState & ODS_NOFOCUSRECT) == 0) {
-    const int inset = window::TwipsToPixels(kFocusInsetTwips, dpi);
-    InflateRect(&rect, -inset, -inset);
-    DrawFocusRect(dc, &rect);
-  }
 }
 
 }  // namespace win32

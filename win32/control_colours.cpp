@@ -1,7 +1,13 @@
 #include "win32/control_colours.h"
 
+#include "window/contrast.h"
+
 namespace win32 {
 namespace {
+
+constexpr window::Rgb ToRgb(COLORREF colour) {
+  return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
+}
 
 ColourPair SystemPair(int text, int background) {
   return {GetSysColor(text), GetSysColor(background)};
@@ -26,7 +32,11 @@ ColourPair ColoursOf(window::ControlKind kind, std::optional<window::Rgb> backgr
                      bool highContrast) {
   const ColourPair system = SystemPairOf(kind);
   if (highContrast || !background) return system;
-  return {system.text, ToColorRef(*background)};
+  // The system's text colour where it reads on the layout's background; where the user's
+  // scheme makes it unreadable there (a dark scheme's white text on a pale colour), black or
+  // white, whichever reads better.
+  return {ToColorRef(window::LegibleOn(*background, ToRgb(system.text), window::kReadableText)),
+          ToColorRef(*background)};
 }
 
 ColourPair ColoursOf(const window::ControlLayout& control, bool highContrast) {

@@ -18,9 +18,10 @@ struct ColourPair {
 // Whether the user has turned High Contrast on.
 bool HighContrastOn();
 
-// A control is drawn on its layout colour with the system's text colour; in High Contrast,
-// and where the layout gives no colour, in the system's own pair for its kind, so that the
-// contrast the user chose holds on every control.
+// A control is drawn on its layout colour with the system's text colour where that reads
+// on it, and a readable one where it does not; in High Contrast, and where the layout gives
+// no colour, in the system's own pair for its kind, so that the contrast the user chose
+// holds on every control.
 ColourPair ColoursOf(window::ControlKind kind, std::optional<window::Rgb> background,
                      bool highContrast);
 

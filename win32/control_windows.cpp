@@ -41,12 +41,14 @@ ControlClass KindClass(const ControlLayout& control, bool startsGroup) {
       return {L"STATIC", static_cast<DWORD>((control.centred ? SS_CENTER : SS_LEFT) | SS_NOPREFIX),
               0};
     case ControlKind::kOptionButton:
-      // The group's first button holds its one Tab stop.
-      return {L"BUTTON", static_cast<DWORD>(BS_AUTORADIOBUTTON | (startsGroup ? WS_TABSTOP : 0)),
+      // The group's first button holds its one Tab stop. Buttons tell the window when they
+      // take and lose the focus, which it marks (see focus_ring.h).
+      return {L"BUTTON",
+              static_cast<DWORD>(BS_AUTORADIOBUTTON | BS_NOTIFY | (startsGroup ? WS_TABSTOP : 0)),
               0};
     case ControlKind::kCommandButton:
       // Drawn by the window: a plain push button ignores the colour it is given.
-      return {L"BUTTON", BS_OWNERDRAW | WS_TABSTOP, 0};
+      return {L"BUTTON", BS_OWNERDRAW | BS_NOTIFY | WS_TABSTOP, 0};
     case ControlKind::kFrame:
       break;
   }

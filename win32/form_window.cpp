@@ -2,12 +2,12 @@
 
 #include <string>
 
-#include "win32/command_button.h"
 #include "win32/control_colours.h"
 #include "win32/control_windows.h"
 #include "win32/dpi.h"
 #include "win32/edit_box.h"
 #include "win32/error_report.h"
+#include "win32/focus_ring.h"
 #include "win32/system_error.h"
 #include "win32/text_conversion.h"
 #include "win32/window_font.h"
@@ -41,14 +41,21 @@ FormWindow::FormWindow(HINSTANCE instance) {
                                 control.kind == ControlKind::kFrame ? this : nullptr);
     controls_.push_back({&control, handle});
     if (control.kind == ControlKind::kTextBox) SubclassEditBox(handle, control);
-    if (!control.accessibleName.empty()) SetAccessibleName(handle, control.accessibleName);
-    if (control.announcesChanges) SetLiveRegion(handle);
     Add(control, handle);
     return handle;
   });
   Place();
   // Focus marks show or hide as Windows' keyboard-cues setting and the last input have them.
   SendMessageW(Handle(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_INITIALIZE, UISF_HIDEFOCUS), 0);
+}
+
+void FormWindow::Annotate() {
+  apartment_.emplace();
+  for (const Control& control : controls_) {
+    const ControlLayout& layout = *control.layout;
+    if (!layout.accessibleName.empty()) SetAccessibleName(control.handle, layout.accessibleName);
+    if (layout.announcesChanges) SetLiveRegion(control.handle);
+  }
 }
 
 void FormWindow::SetFont(int dpi) {
@@ -102,6 +109,15 @@ LRESULT FormWindow::OnMessage(HWND handle, UINT message, WPARAM wParam, LPARAM l
     case WM_ERASEBKGND:
       OnEraseBackground(handle, reinterpret_cast<HDC>(wParam));
       return TRUE;
+    case WM_PAINT:
+      OnPaint(handle);
+      return 0;
+    case WM_UPDATEUISTATE:
+      // Keyboard cues shown or hidden: the focus ring with them.
+      if (handle == Handle() && LayoutOf(GetFocus()) != nullptr) {
+        InvalidateFocusRing(GetFocus(), dpi_);
+      }
+      break;
     case WM_DRAWITEM:
       OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
       return TRUE;
@@ -130,6 +146,10 @@ LRESULT FormWindow::OnMessage(HWND handle, UINT message, WPARAM wParam, LPARAM l
 void FormWindow::OnCommand(HWND control, int code) {
   const ControlLayout* layout = LayoutOf(control);
   if (layout == nullptr) return;
+  if (code == EN_SETFOCUS || code == EN_KILLFOCUS || code == BN_SETFOCUS || code == BN_KILLFOCUS) {
+    InvalidateFocusRing(control, dpi_);
+    return;
+  }
   if (layout->kind == ControlKind::kCommandButton) {
     // A quick second click on an owner-drawn button arrives as a double click.
     if (code == BN_CLICKED || code == BN_DOUBLECLICKED) Click(*layout);
@@ -144,42 +164,6 @@ void FormWindow::OnCommand(HWND control, int code) {
 void FormWindow::OnEnter() {
   const ControlLayout* focused = LayoutOf(GetFocus());
   if (focused != nullptr && window::EnterPresses(*focused)) Click(*focused);
-}
-
-// Every control in the colours it is given; a locked box keeps the window colour, as every
-// box does, where Windows would draw it grey.
-LRESULT FormWindow::OnControlColour(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
-  const ControlLayout* control = LayoutOf(reinterpret_cast<HWND>(lParam));
-  if (control == nullptr) return DefWindowProcW(handle, message, wParam, lParam);
-  const ColourPair colours = palette_.Of(control);
-  const auto dc = reinterpret_cast<HDC>(wParam);
-  SetTextColor(dc, colours.text);
-  SetBkColor(dc, colours.background);
-  return reinterpret_cast<LRESULT>(palette_.Brush(colours.background));
-}
-
-void FormWindow::OnEraseBackground(HWND container, HDC dc) {
-  RECT client{};
-  GetClientRect(container, &client);
-  FillRect(dc, &client, palette_.Brush(palette_.Of(LayoutOf(container)).background));
-}
-
-void FormWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
-  const ControlLayout* button = LayoutOf(item.hwndItem);
-  if (button == nullptr) return;
-  const ColourPair colours = palette_.Of(button);
-  DrawCommandButton(item, palette_.Brush(colours.background), colours.text, dpi_);
-}
-
-// A change of the system's colours, or of High Contrast, repaints everything in the new ones.
-void FormWindow::OnColoursChanged(bool systemColours) {
-  palette_.Renew();
-  // Windows' controls learn of new system colours only from their window.
-  if (systemColours) {
-    for (const Control& control : controls_) SendMessageW(control.handle, WM_SYSCOLORCHANGE, 0, 0);
-  }
-  RedrawWindow(Handle(), nullptr, nullptr,
-               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
 }
 
 void FormWindow::OnDpiChanged(int dpi, const RECT& suggested) {

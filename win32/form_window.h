@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <type_traits>
 #include <vector>
 
@@ -26,6 +27,11 @@ class FormWindow final : public window::BoundForm<Win32TextBox, Win32Label, Win3
 
   HWND Handle() const { return window_.get(); }
 
+  // Tells screen readers what Windows does not of the controls (accessible_annotations.h).
+  // Called once the window is shown and painted, before its first message: the service
+  // takes a while to start under COM, and no reader's question is answered before it.
+  void Annotate();
+
   calc::NumberFormat UserNumberFormat() const override;
 
  private:
@@ -45,6 +51,7 @@ class FormWindow final : public window::BoundForm<Win32TextBox, Win32Label, Win3
   void OnEnter();
   LRESULT OnControlColour(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);
   void OnEraseBackground(HWND container, HDC dc);
+  void OnPaint(HWND container);
   void OnDrawItem(const DRAWITEMSTRUCT& item);
   void OnColoursChanged(bool systemColours);
   void OnDpiChanged(int dpi, const RECT& suggested);
@@ -58,7 +65,7 @@ class FormWindow final : public window::BoundForm<Win32TextBox, Win32Label, Win3
 
   RememberedFocus focus_;
   int dpi_ = 0;
-  ComApartment apartment_;
+  std::optional<ComApartment> apartment_;
   GdiObject<HFONT> font_;
   Palette palette_;
   std::vector<Control> controls_;  // in tab order

@@ -38,6 +38,7 @@ int Run(HINSTANCE instance, int showCommand) {
   CentreOnItsMonitor(form->Handle());
   ShowWindow(form->Handle(), showCommand);
   UpdateWindow(form->Handle());
+  form->Annotate();
   MSG message{};
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     // Tab, Shift+Tab and the arrow keys move through the controls as in any dialog.

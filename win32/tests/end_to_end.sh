@@ -4,58 +4,11 @@
 # samples the window's pixels; then does it again under Bulgarian regional settings.
 set -euo pipefail
 program=$1
-source "$(dirname "$0")/wine_display_session.sh"
+source "$(dirname "$0")/program_driver.sh"
 wine_session_start
 
-# The Bulgarian settings, built into the test's own folder: the system may lack them.
-locales=$x_session_work/locales
-mkdir -p "$locales"
-localedef -i bg_BG -f UTF-8 "$locales/bg_BG.UTF-8" >/dev/null 2>&1 || fail "localedef bg_BG"
-
-passed=0
-check() {  # description, actual, expected
-  [ "$2" = "$3" ] || fail "$1: '$2', not '$3'"
-  passed=$((passed + 1))
-}
-
-start() {
-  LOCPATH=$locales LANG=$1 wine "$program" &
-  app=$!
-  x_session_pids+=("$app")
-  window=$(await_window '^www\.veltaro\.bg Велтаро$')
-  await xdotool windowfocus --sync "$window" || fail "the window never took the focus"
-}
-
-click() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
-# Centres of the controls, in the client area.
-part=(404 45) whole=(404 85) result=(404 125) calculate=(256 172) clear=(384 172)
-
-# A box's text, read as a user would: select all, copy, look at the clipboard. An empty
-# box copies nothing: the clipboard keeps what was there, or offers nothing at all.
-read_box() {
-  printf '(empty)' | xclip -selection clipboard >/dev/null 2>&1
-  click "$@"
-  xdotool key ctrl+a ctrl+c
-  sleep 0.3
-  local text
-  text=$(timeout 2 xclip -o -selection clipboard 2>/dev/null) || true
-  printf '%s' "${text:-(empty)}"
-}
-type_into() {  # x y text
-  click "$1" "$2"
-  xdotool key ctrl+a
-  xdotool type --delay 20 "$3"
-}
-calculate() {
-  type_into "${part[@]}" "$1"
-  type_into "${whole[@]}" "$2"
-  click "${calculate[@]}"
-}
-close() {
-  xdotool windowfocus --sync "$window" key alt+F4
-  await bash -c "! kill -0 $app" || fail "the program did not end when its window closed"
-  wait "$app" || fail "the program ended with status $?"
-}
+# The Bulgarian settings, which the system may lack.
+wine_session_locale bg_BG.UTF-8 || fail "no bg_BG.UTF-8"
 
 start C.UTF-8
 eval "$(xdotool getwindowgeometry --shell "$window")"

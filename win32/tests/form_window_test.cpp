@@ -2,6 +2,7 @@
 // geometry and font, the keyboard's navigation, the boxes' limits and the logic's errors.
 #include "win32/form_window.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -155,38 +156,75 @@ TEST_F(Window, EachBoxFollowsItsLabelWhereAScreenReaderLooksForItsName) {
   }
 }
 
+// An arrow key selects the option it moves to, and raises its Click, also where none was
+// selected: right after the start, and after Изчисти.
 TEST_F(Window, ArrowKeysSelectWithinTheGroup) {
-  Click("Option1(0)");
-  SetFocus(Control("Option1(0)"));
-  Key(VK_DOWN);
-  EXPECT_EQ(Focused(), "Option1(1)");
-  EXPECT_EQ(SendMessageW(Control("Option1(1)"), BM_GETCHECK, 0, 0), BST_CHECKED);
-  EXPECT_EQ(SendMessageW(Control("Option1(0)"), BM_GETCHECK, 0, 0), BST_UNCHECKED);
-  EXPECT_EQ(Labels(),
-            (std::vector<std::string>{"годна продукция", "произведена продукция", "рандеман %"}));
+  const std::vector<std::string> kpd = {"изходяща енергия", "подадена енергия", "КПД %"};
+  const std::vector<std::string> randeman = {"годна продукция", "произведена продукция",
+                                             "рандеман %"};
+  const std::vector<std::string> yield = {"получен добив", "теоретичен добив", "добив %"};
+  const struct {
+    const char* why;
+    const char* clickedFirst;  // none: as the window opens
+    const char* from;
+    WPARAM key;
+    const char* reached;
+    std::vector<std::string> labels;
+  } cases[] = {
+      {"down from a selected option", "Option1(0)", "Option1(0)", VK_DOWN, "Option1(1)", randeman},
+      {"down with none selected, as at the start", nullptr, "Option1(0)", VK_DOWN, "Option1(1)",
+       randeman},
+      {"right with none selected", nullptr, "Option1(1)", VK_RIGHT, "Option1(2)", yield},
+      {"up from the first wraps to the last", nullptr, "Option1(0)", VK_UP, "Option1(2)", yield},
+      {"down with none selected after Изчисти", "Command1(1)", "Option1(1)", VK_DOWN, "Option1(2)",
+       yield},
+      {"left back to the first", "Option1(1)", "Option1(1)", VK_LEFT, "Option1(0)", kpd},
+  };
+  for (const auto& c : cases) {
+    Click("Option1(2)");
+    Click("Command1(1)");
+    if (c.clickedFirst != nullptr) Click(c.clickedFirst);
+    SetFocus(Control(c.from));
+    Pump();
+    Key(c.key);
+    EXPECT_EQ(Focused(), c.reached) << c.why;
+    for (const char* option : {"Option1(0)", "Option1(1)", "Option1(2)"}) {
+      EXPECT_EQ(SendMessageW(Control(option), BM_GETCHECK, 0, 0),
+                std::string_view(option) == c.reached ? BST_CHECKED : BST_UNCHECKED)
+          << c.why << ": " << option;
+    }
+    EXPECT_EQ(Labels(), c.labels) << c.why << ": the mode's Click was raised";
+  }
 }
 
+// Enter and the keypad's Enter press a focused button, and nothing else; Esc nothing at all.
 TEST_F(Window, EnterPressesOnlyAFocusedButtonAndEscapeNothing) {
-  SetWindowTextW(Control("Text2(0)"), L"45");
-  SetWindowTextW(Control("Text2(1)"), L"60");
-  // There is no default button: Enter in a box presses nothing.
-  for (const char* box : {"Text2(0)", "Text2(1)", "Text1(0)"}) {
-    SetFocus(Control(box));
-    Key(VK_RETURN);
-    EXPECT_EQ(Text("Text2(2)"), "") << "Enter in " << box << " is no click";
+  for (const LPARAM keypad : {LPARAM{0}, kExtendedKey}) {
+    const std::string enter = keypad != 0 ? "keypad Enter" : "Enter";
+    Click("Command1(1)");
+    SetWindowTextW(Control("Text2(0)"), L"45");
+    SetWindowTextW(Control("Text2(1)"), L"60");
+    // There is no default button: Enter in a box or on an option presses nothing.
+    for (const char* control : {"Text2(0)", "Text2(1)", "Text1(0)", "Option1(0)"}) {
+      SetFocus(Control(control));
+      Key(VK_RETURN, keypad);
+      EXPECT_EQ(Text("Text2(2)"), "") << enter << " on " << control << " is no click";
+    }
+    EXPECT_EQ(SendMessageW(Control("Option1(0)"), BM_GETCHECK, 0, 0), BST_UNCHECKED)
+        << enter << " selects no option";
+    SetFocus(Control("Command1(0)"));
+    Key(VK_ESCAPE);
+    EXPECT_EQ(Text("Text2(2)"), "") << "Esc is no click";
+    Key(VK_RETURN, keypad);
+    EXPECT_EQ(Text("Text2(2)"), "75%") << enter << " on Изчисли presses it";
+    EXPECT_EQ(Focused(), "Command1(0)");
+    SetFocus(Control("Command1(1)"));
+    Key(VK_ESCAPE);
+    EXPECT_EQ(Text("Text2(0)"), "45") << "Esc is no clear";
+    Key(VK_RETURN, keypad);
+    EXPECT_EQ(Text("Text2(0)"), "") << enter << " on Изчисти presses it";
+    EXPECT_TRUE(IsWindow(form_.Handle()));
   }
-  SetFocus(Control("Command1(0)"));
-  Key(VK_ESCAPE);
-  EXPECT_EQ(Text("Text2(2)"), "") << "Esc is no click";
-  Key(VK_RETURN);
-  EXPECT_EQ(Text("Text2(2)"), "75%") << "Enter on Изчисли presses it";
-  EXPECT_EQ(Focused(), "Command1(0)");
-  SetFocus(Control("Command1(1)"));
-  Key(VK_ESCAPE);
-  EXPECT_EQ(Text("Text2(0)"), "45") << "Esc is no clear";
-  Key(VK_RETURN);
-  EXPECT_EQ(Text("Text2(0)"), "") << "Enter on Изчисти presses it";
-  EXPECT_TRUE(IsWindow(form_.Handle()));
 }
 
 TEST_F(Window, TabbingIntoTheHelpKeepsItsPlaceAndSelectsNothing) {
@@ -226,37 +264,63 @@ TEST_F(Window, TheFocusComesBackAfterMinimisingOrHiding) {
   }
 }
 
-// The focus mark of an owner-drawn button, drawn as Windows asks it to be when the button
-// has the focus: with or without the mark the keyboard-cues setting hides.
-TEST_F(Window, AButtonHidesItsFocusMarkWhereWindowsAsksIt) {
-  HWND button = Control("Command1(0)");
-  RECT rect{};
-  GetClientRect(button, &rect);
-  HDC screen = GetDC(button);
-  HDC dc = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, rect.right, rect.bottom);
-  const HGDIOBJ previous = SelectObject(dc, bitmap);
-  const auto marked = [&](UINT state) {
-    DRAWITEMSTRUCT item{ODT_BUTTON, static_cast<UINT>(GetDlgCtrlID(button)),
-                        0,          ODA_DRAWENTIRE,
-                        state,      button,
-                        dc,         rect,
-                        0};
-    SendMessageW(form_.Handle(), WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
-    // The mark stands 4 pixels inside the edge at 96 dpi, left of the caption: along its
-    // left side the face shows through every other pixel where it is drawn.
-    const COLORREF face = GetPixel(dc, 2, rect.bottom / 2);
-    for (int y = 5; y < rect.bottom - 5; ++y) {
-      if (GetPixel(dc, 4, y) != face) return true;
-    }
-    return false;
+// Whether Windows' keyboard cues hide focus marks, as the window asks its frame: Wine
+// always says they show, where Windows hides them after a click until the keyboard is used.
+bool focusHidden = false;
+
+LRESULT CALLBACK AnswerUiState(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                               DWORD_PTR) {
+  if (message == WM_QUERYUISTATE) return focusHidden ? UISF_HIDEFOCUS : 0;
+  return DefSubclassProc(window, message, wParam, lParam);
+}
+
+// The ring around the focused control, as the window draws it around every one that takes
+// the focus: while Windows' keyboard cues show focus, and it goes with the focus.
+TEST_F(Window, TheFocusRingFollowsTheFocusAndWindowsKeyboardCues) {
+  ASSERT_NE(SetWindowSubclass(form_.Handle(), &AnswerUiState, 1, 0), FALSE);
+  // As Windows tells the window when the cues change.
+  const auto cues = [this](bool hidden) {
+    focusHidden = hidden;
+    SendMessageW(form_.Handle(), WM_UPDATEUISTATE,
+                 MAKEWPARAM(hidden ? UIS_SET : UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    Pump();
   };
-  EXPECT_TRUE(marked(ODS_FOCUS)) << "a focused button shows its mark";
-  EXPECT_FALSE(marked(ODS_FOCUS | ODS_NOFOCUSRECT)) << "until Windows hides focus marks";
-  SelectObject(dc, previous);
-  DeleteObject(bitmap);
-  DeleteDC(dc);
-  ReleaseDC(button, screen);
+  // The ring's colour on the middle of the control's left side, two pixels out, differs
+  // from the window's colour two pixels further out.
+  const auto ringed = [this](const std::string& name) {
+    RECT rect{};
+    GetWindowRect(Control(name), &rect);
+    MapWindowPoints(HWND_DESKTOP, form_.Handle(), reinterpret_cast<POINT*>(&rect), 2);
+    RedrawWindow(form_.Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    HDC dc = GetDC(form_.Handle());
+    const int y = (rect.top + rect.bottom) / 2;
+    const bool marked = GetPixel(dc, rect.left - 2, y) != GetPixel(dc, rect.left - 4, y);
+    ReleaseDC(form_.Handle(), dc);
+    return marked;
+  };
+  std::vector<std::string> focusable;
+  for (const window::ControlLayout& layout : window::MainWindowControls()) {
+    if (layout.visible && layout.kind != window::ControlKind::kLabel &&
+        layout.kind != window::ControlKind::kFrame) {
+      focusable.push_back(window::ControlNameOf(layout));
+    }
+  }
+  ASSERT_EQ(focusable.size(), 9U);
+  std::string previous;
+  for (const std::string& name : focusable) {
+    SetFocus(Control(name));
+    Pump();
+    EXPECT_TRUE(ringed(name)) << name << " shows its ring";
+    if (!previous.empty()) {
+      EXPECT_FALSE(ringed(previous)) << previous << " keeps its ring";
+    }
+    cues(true);
+    EXPECT_FALSE(ringed(name)) << name << " shows a ring where Windows hides focus marks";
+    cues(false);
+    EXPECT_TRUE(ringed(name)) << name << " shows no ring once the keyboard is used";
+    previous = name;
+  }
+  RemoveWindowSubclass(form_.Handle(), &AnswerUiState, 1);
 }
 
 TEST_F(Window, CalculatesOnAClickAndOnAQuickSecondClick) {

@@ -75,6 +75,7 @@ TEST_F(ScreenReader, WhatWasSaidOfTheControlsGoesWithTheWindow) {
   {
     win32::FormWindow other(GetModuleHandleW(nullptr));
     other.Load();
+    other.Annotate();
     EXPECT_EQ(annotations_.All().size(), 2 * held);
   }
   EXPECT_EQ(annotations_.All().size(), held);

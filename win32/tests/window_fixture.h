@@ -42,6 +42,7 @@ class Window : public ::testing::Test {
     form_.Load();
     ShowWindow(form_.Handle(), SW_SHOWNORMAL);
     UpdateWindow(form_.Handle());
+    form_.Annotate();
     Pump();
   }
 
@@ -111,8 +112,10 @@ class Window : public ::testing::Test {
     Click("Command1(0)");
   }
 
-  void Key(WPARAM key) {
-    MSG message{GetFocus(), WM_KEYDOWN, key, 1, 0, {}};
+  // A key pressed once; the keypad's Enter is Enter with the extended-key flag.
+  static constexpr LPARAM kExtendedKey = 1 << 24;
+  void Key(WPARAM key, LPARAM flags = 0) {
+    MSG message{GetFocus(), WM_KEYDOWN, key, 1 | flags, 0, {}};
     if (IsDialogMessageW(form_.Handle(), &message) == FALSE) {
       TranslateMessage(&message);
       DispatchMessageW(&message);

@@ -1,12 +1,17 @@
 #!/usr/bin/env bash
 # Checks the Windows program as a teacher gets it: one 32-bit x86 file of at most 1 MiB,
 # which every Windows from 7 SP1 on loads, 32- or 64-bit or ARM: it imports nothing but
-# functions of Windows 7's own DLLs, each on the list beside this script. In Bulgarian its
-# version record "1.00" and the manifest, and as its icon the window's: 32 x 32 in at most
-# 256 colours, the picture the Linux program shows.
+# functions of Windows 7's own DLLs, each on the list beside this script, and has one
+# thread. In Bulgarian its version record "1.00" with its texts and the manifest; as its
+# icon the window's in every size Windows asks for, the 32 x 32 one in at most 256 colours
+# and the picture the Linux program shows; and the licence notices of everything the
+# linker's map shows went into it.
+# usage: windows_program.sh PROGRAM ICON-FOLDER LINK-MAP NOTICES
 set -euo pipefail
 exe=$1
 icons=$2
+map=$3
+notices=$4
 windows7_imports=$(dirname "$0")/windows7_imports.txt
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -53,8 +58,37 @@ $unknown"
 later=$(grep -v '^#' "$windows7_imports" | awk '$3 !~ /^(2000|XP|Vista|7)$/')
 [ -z "$later" ] || fail "the list allows what came after Windows 7:
 $later"
+stale=$(comm -13 "$work/imports" "$work/allowed")
+[ -z "$stale" ] || fail "the list names what the program no longer imports:
+$stale"
 ok "imports $(wc -l <"$work/imports") functions, each in Windows 7 SP1, from" \
   $(cut -d' ' -f1 "$work/imports" | uniq)
+
+# One thread, and no thread library: Windows calls no TLS callbacks but the C runtime's own
+# two, which every mingw-w64 program has (winpthreads would add its own).
+file_offset() {  # virtual address: its place in the file, from the section that holds it
+  local size vma offset
+  while read -r size vma offset; do
+    if (($1 >= 16#$vma && $1 < 16#$vma + 16#$size)); then
+      echo $(($1 - 16#$vma + 16#$offset))
+      return
+    fi
+  done < <(i686-w64-mingw32-objdump -h "$exe" | awk '$1 ~ /^[0-9]+$/ { print $3, $4, $6 }')
+  fail "no section holds $1"
+}
+image_base=$((16#$(awk '$1 == "ImageBase" { print $2 }' <<<"$headers")))
+tls=$((16#$(awk '$1 == "Entry" && $2 == 9 { print $3 }' <<<"$headers")))
+[ "${tls:-0}" -ne 0 ] || fail "no TLS directory: not the C runtime the test knows"
+callbacks=$(number_at "$exe" $(($(file_offset $((image_base + tls))) + 12)) 4)
+count=0
+while [ "$(number_at "$exe" "$(file_offset $((callbacks + 4 * count)))" 4)" -ne 0 ]; do
+  count=$((count + 1))
+done
+[ "$count" = 2 ] || fail "$count TLS callbacks, not the C runtime's 2"
+ok "TLS callbacks: the C runtime's 2 only"
+# libstdc++ brings std::random_device's code with its strings unless the build keeps it out.
+! grep -q -a random_device "$exe" || fail "std::random_device is linked in"
+ok "no std::random_device"
 
 i686-w64-mingw32-windres -i "$exe" -O rc -o "$work/resources.rc"
 resources=$work/resources.rc
@@ -66,8 +100,23 @@ has 'VALUE "ProductVersion", "1.00"' "product version 1.00"
 has 'FILEVERSION 1, 0, 0, 0' "numeric file version"
 has 'VALUE "Translation", 0x402, 1200' "Bulgarian translation of the version record"
 ok "version record 1.00"
-has "RT_MANIFEST" "manifest"
 i686-w64-mingw32-windres -i "$exe" -O res -o "$work/resources.res"
+hex() { od -An -v -t x1 | tr -d ' \n'; }
+hex <"$work/resources.res" >"$work/resources.hex"
+# A text of the version record as Windows reads it: its name, then its value, each UTF-16
+# and ended by a zero, the value on a 4-byte boundary.
+utf16() { printf '%s' "$1" | iconv -f UTF-8 -t UTF-16LE | hex; }
+version_text() {  # name, value's beginning
+  grep -q -E "$(utf16 "$1")0000(0000)?$(utf16 "$2")" "$work/resources.hex" ||
+    fail "the version record's $1 does not begin \"$2\""
+}
+version_text ProductName "Велтаро"$'\0'
+version_text FileDescription "Велтаро"$'\0'
+version_text Comments "Изразява една величина като процент от друга"
+version_text LegalCopyright "© "
+grep -q "$(utf16 "Всички права запазени.")" "$work/resources.hex" || fail "the copyright's words are not Bulgarian"
+ok "the version record's texts in Bulgarian"
+has "RT_MANIFEST" "manifest"
 # The manifest's XML, on one line.
 manifest=$(LC_ALL=C sed -n '/<?xml/,/<\/assembly>/p' "$work/resources.res" | tr -d '\0' |
   tr -s '\n ' ' ' | sed 's/.*<?xml/<?xml/')
@@ -88,18 +137,37 @@ in_manifest '<dpiAwareness [^>]*>PerMonitorV2,PerMonitor</dpiAwareness>' \
 ok "manifest: x86, Windows 7 to 11, per-monitor DPI awareness"
 
 has "RT_GROUP_ICON" "icon group"
-has '"\040\040\000\000", 1, 32' "32 x 32 icon"
-# The program carries the icon file's 32 x 32 image byte for byte: the file's second entry,
-# whose size and place its directory gives at bytes 30 and 34.
-hex() { od -An -v -t x1 | tr -d ' \n'; }
-image=$(dd if="$icons/veltaro.ico" bs=1 skip="$(number_at "$icons/veltaro.ico" 34 4)" \
-  count="$(number_at "$icons/veltaro.ico" 30 4)" 2>/dev/null | hex)
-hex <"$work/resources.res" | grep -q "$image" || fail "the program's icon is not the icon file's"
-# The 32 x 32 image, the icon file's second, is the window's: the same pixels as the raw
-# picture the Linux program embeds, in at most 256 colours.
-convert "ico:$icons/veltaro.ico[1]" -depth 8 "rgba:$work/icon.rgba"
+# Windows' sizes at 100 % and at 125 to 200 %; an entry's width is one byte, 0 for 256.
+for size in 16 20 24 32 40 48 64 256; do
+  has "$(printf '"\\%03o\\%03o\\000\\000", 1, 32' $((size % 256)) $((size % 256)))" \
+    "$size x $size icon"
+done
+ok "icon in 16, 20, 24, 32, 40, 48, 64 and 256 pixels"
+# The program carries the icon file's 32 x 32 image byte for byte: the entry of the file's
+# directory (16 bytes each from byte 6) that is 32 wide gives its size and place.
+entry=0
+while [ "$(number_at "$icons/veltaro.ico" $((6 + 16 * entry)) 1)" != 32 ]; do
+  entry=$((entry + 1))
+  [ "$entry" -lt "$(number_at "$icons/veltaro.ico" 4 2)" ] || fail "the icon file has no 32 x 32"
+done
+image=$(dd if="$icons/veltaro.ico" bs=1 skip="$(number_at "$icons/veltaro.ico" $((18 + 16 * entry)) 4)" \
+  count="$(number_at "$icons/veltaro.ico" $((14 + 16 * entry)) 4)" 2>/dev/null | hex)
+grep -q "$image" "$work/resources.hex" || fail "the program's icon is not the icon file's"
+# That image is the window's: the same pixels as the raw picture the Linux program embeds,
+# in at most 256 colours.
+convert "ico:$icons/veltaro.ico[$entry]" -depth 8 "rgba:$work/icon.rgba"
 cmp -s "$work/icon.rgba" "$icons/veltaro-32.rgba" || fail "the 32 x 32 icon is another picture"
-colours=$(identify -format %k "ico:$icons/veltaro.ico[1]")
+colours=$(identify -format %k "ico:$icons/veltaro.ico[$entry]")
 [ "$colours" -le 256 ] || fail "the 32 x 32 icon has $colours colours"
 ok "icon: 32 x 32, $colours colours, the window's picture"
+
+# The notices are in the program byte for byte, and cover every library and object file of
+# the toolchain's that the linker took in.
+grep -q "$(hex <"$notices")" "$work/resources.hex" || fail "the program lacks its notices"
+sed -n '/^Linked as:/,/^$/p' "$notices" | tr -d '\r' | sed 's/^Linked as://' | tr -s ' ' '\n' |
+  grep . | sort -u >"$work/covered"
+grep -o -E '^/usr/[^ ()]+\.(a|o)' "$map" | sed 's|.*/||' | sort -u >"$work/linked"
+uncovered=$(comm -23 "$work/linked" "$work/covered")
+[ -z "$uncovered" ] || fail "linked in, with no notice: $uncovered"
+ok "notices for all $(wc -l <"$work/linked") libraries and objects linked in"
 echo "windows program: $passed passed, 0 failed"

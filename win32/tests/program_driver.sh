@@ -1,0 +1,50 @@
+# Sourced by the tests that drive the Windows program $program under Wine as a user does,
+# with real X events on a private X server (see wine_display_session.sh): start it, click,
+# type, read a box back through the clipboard, calculate, close it; check counts what
+# passed.
+source "$(dirname "${BASH_SOURCE[0]}")/wine_display_session.sh"
+
+passed=0
+check() {  # description, actual, expected
+  [ "$2" = "$3" ] || fail "$1: '$2', not '$3'"
+  passed=$((passed + 1))
+}
+
+start() {  # locale
+  LANG=$1 wine "$program" &
+  app=$!
+  x_session_pids+=("$app")
+  window=$(await_window '^www\.veltaro\.bg Велтаро$')
+  await xdotool windowfocus --sync "$window" || fail "the window never took the focus"
+}
+
+click() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
+# Centres of the controls, in the client area.
+part=(404 45) whole=(404 85) result=(404 125) calculate=(256 172) clear=(384 172)
+
+# A box's text, read as a user would: select all, copy, look at the clipboard. An empty
+# box copies nothing: the clipboard keeps what was there, or offers nothing at all.
+read_box() {
+  printf '(empty)' | xclip -selection clipboard >/dev/null 2>&1
+  click "$@"
+  xdotool key ctrl+a ctrl+c
+  sleep 0.3
+  local text
+  text=$(timeout 2 xclip -o -selection clipboard 2>/dev/null) || true
+  printf '%s' "${text:-(empty)}"
+}
+type_into() {  # x y text
+  click "$1" "$2"
+  xdotool key ctrl+a
+  xdotool type --delay 20 "$3"
+}
+calculate() {
+  type_into "${part[@]}" "$1"
+  type_into "${whole[@]}" "$2"
+  click "${calculate[@]}"
+}
+close() {
+  xdotool windowfocus --sync "$window" key alt+F4
+  await bash -c "! kill -0 $app" || fail "the program did not end when its window closed"
+  wait "$app" || fail "the program ended with status $?"
+}
