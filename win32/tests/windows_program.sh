@@ -121,7 +121,7 @@ has "RT_MANIFEST" "manifest"
 manifest=$(LC_ALL=C sed -n '/<?xml/,/<\/assembly>/p' "$work/resources.res" | tr -d '\0' |
   tr -s '\n ' ' ' | sed 's/.*<?xml/<?xml/')
 in_manifest() { grep -q -E -- "$1" <<<"$manifest" || fail "the manifest lacks $2"; }
-in_manifest '<assemblyIdentity type="win32" name="[^"]*Veltaro" [^>]*processorArchitecture="x86"' \
+in_manifest '<assemblyIdentity type="win32" name="[^"]*\.veltaro" [^>]*processorArchitecture="x86"' \
   "the program's own architecture, x86"
 in_manifest 'Microsoft\.Windows\.Common-Controls' "the system's current controls"
 declare -A windows=(
