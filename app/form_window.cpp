@@ -12,6 +12,7 @@
 #include "app/title_bar.h"
 #include "app/window_font.h"
 #include "app/window_icon.h"
+#include "calc/decimal_separator.h"
 #include "window/build_controls.h"
 #include "window/keyboard.h"
 #include "window/pixels.h"
@@ -104,7 +105,9 @@ void FormWindow::ReportError(const calc::RuntimeError& error) {
 }
 
 calc::NumberFormat FormWindow::UserNumberFormat() const {
-  return {.decimalSeparator = QLocale::system().decimalPoint().toStdString()};
+  const QLocale settings = QLocale::system();
+  return calc::FormatFromSettings(settings.decimalPoint().toStdString(),
+                                  settings.name().toStdString());
 }
 
 }  // namespace app

@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 
+#include "calc/decimal_separator.h"
 #include "web/error_report.h"
 #include "web/page_parts.h"
 #include "window/character_limit.h"
@@ -90,7 +91,7 @@ void FormPage::ReportError(const calc::RuntimeError& error) {
 }
 
 calc::NumberFormat FormPage::UserNumberFormat() const {
-  return {.decimalSeparator = dom::DecimalSeparator()};
+  return calc::FormatFromSettings(dom::DecimalSeparator(), dom::Language());
 }
 
 }  // namespace web

@@ -23,6 +23,7 @@ int veltaro_caption_width(const char* id, std::size_t idLength, int pointSize);
 int veltaro_announce(const char* id, std::size_t idLength, const char* text,
                      std::size_t textLength);
 int veltaro_decimal_separator(char* buffer, std::size_t capacity);
+int veltaro_language(char* buffer, std::size_t capacity);
 void veltaro_report(const char* owner, std::size_t ownerLength, const char* title,
                     std::size_t titleLength, const char* message, std::size_t messageLength,
                     const char* consequence, std::size_t consequenceLength, const char* button,
@@ -125,6 +126,11 @@ std::string DecimalSeparator() {
   return *Read<char>([](char* buffer, std::size_t capacity) {
     return veltaro_decimal_separator(buffer, capacity);
   });
+}
+
+std::string Language() {
+  return *Read<char>(
+      [](char* buffer, std::size_t capacity) { return veltaro_language(buffer, capacity); });
 }
 
 void Report(std::string_view owner, std::string_view title, std::string_view message,

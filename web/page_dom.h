@@ -46,8 +46,10 @@ std::optional<int> CaptionWidth(std::string_view id, int pointSize);
 // is the same text as the last.
 Outcome Announce(std::string_view id, std::string_view text);
 
-// The decimal separator of the browser's first language.
+// The decimal separator the browser's first language writes after Latin digits.
 std::string DecimalSeparator();
+// The browser's first language, as a BCP 47 tag; empty where it names none.
+std::string Language();
 
 // A modal report inside the owner element, with the button that dismisses it.
 void Report(std::string_view owner, std::string_view title, std::string_view message,

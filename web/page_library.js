@@ -159,17 +159,23 @@ mergeInto(LibraryManager.library, {
     return 1;
   },
 
-  // The decimal separator of the browser's first language; "." where it has none.
+  // The decimal separator the browser's first language writes after Latin digits, as a
+  // result's digits are: "." where it has none.
   veltaro_decimal_separator__deps: ['$veltaroWriteUtf8'],
   veltaro_decimal_separator: function(buffer, capacity) {
     let separator = '.';
     try {
-      const parts = new Intl.NumberFormat(navigator.languages[0]).formatToParts(0.5);
-      separator = parts.find(part => part.type === 'decimal').value;
+      const latin = new Intl.NumberFormat(navigator.languages[0], {numberingSystem: 'latn'});
+      separator = latin.formatToParts(0.5).find(part => part.type === 'decimal').value;
     } catch (unknownLanguage) {
       // An unknown or malformed language tag: the default stands.
     }
     return veltaroWriteUtf8(separator, buffer, capacity);
+  },
+
+  veltaro_language__deps: ['$veltaroWriteUtf8'],
+  veltaro_language: function(buffer, capacity) {
+    return veltaroWriteUtf8(navigator.languages[0] || '', buffer, capacity);
   },
 
   // A modal report inside the owner element (the page, where none is named): the focus goes to its button, and back to

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "calc/decimal_separator.h"
 #include "win32/control_colours.h"
 #include "win32/control_windows.h"
 #include "win32/dpi.h"
@@ -195,8 +196,10 @@ const ControlLayout* FormWindow::LayoutOf(HWND handle) const {
 calc::NumberFormat FormWindow::UserNumberFormat() const {
   // Windows allows the separator at most three characters.
   wchar_t separator[4] = {};
+  wchar_t language[LOCALE_NAME_MAX_LENGTH] = {};
   if (GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator, 4) == 0) return {};
-  return {.decimalSeparator = ToUtf8(separator)};
+  GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SNAME, language, LOCALE_NAME_MAX_LENGTH);
+  return calc::FormatFromSettings(ToUtf8(separator), ToUtf8(language));
 }
 
 }  // namespace win32

@@ -74,6 +74,7 @@ class FormWindowTest : public QObject {
   void accessibleNamesFollowTheLabels();
   void overflowIsReportedAndTheWindowGoesOn();
   void bulgarianUsersSeeADecimalComma();
+  void resultsTakeTheSeparatorOfLatinDigits();
   void qtTextsAreBulgarianAndTheWindowReadsLeftToRight();
   void controlsStandWhereLaidOut_data();
   void controlsStandWhereLaidOut();
@@ -539,6 +540,14 @@ void FormWindowTest::bulgarianUsersSeeADecimalComma() {
   Type("Text2(0)", "1,5");
   Click("Command1(0)");
   QCOMPARE(Text("Text2(2)"), QStringLiteral("33,33%"));
+}
+
+// CTest runs this under many locales, each with the result 1 of 3 must give there: a
+// result's digits are Latin, so its separator is the one the language writes after them.
+void FormWindowTest::resultsTakeTheSeparatorOfLatinDigits() {
+  const QString expected = qEnvironmentVariable("VELTARO_ONE_THIRD", QStringLiteral("33.33%"));
+  Calculate("1", "3");
+  QCOMPARE(Text("Text2(2)"), expected);
 }
 
 // Whatever the user's language: CTest runs this again under an Arabic locale, whose own
