@@ -34,8 +34,8 @@ bool ReadsAsPartOfANumber(std::string_view separator) {
 
 std::string LatinSeparatorOf(std::string_view language) {
   const std::string primary = PrimaryLanguage(language);
-  const bool comma = std::find(kLatinCommaLanguages.begin(), kLatinCommaLanguages.end(),
-                               primary) != kLatinCommaLanguages.end();
+  const bool comma = std::find(kLatinCommaLanguages.begin(), kLatinCommaLanguages.end(), primary) !=
+                     kLatinCommaLanguages.end();
   return comma ? "," : ".";
 }
 
