@@ -2,13 +2,13 @@
 
 #include <string>
 
-#include "calc/decimal_separator.h"
 #include "win32/control_colours.h"
 #include "win32/control_windows.h"
 #include "win32/dpi.h"
 #include "win32/edit_box.h"
 #include "win32/error_report.h"
 #include "win32/focus_ring.h"
+#include "win32/number_settings.h"
 #include "win32/system_error.h"
 #include "win32/text_conversion.h"
 #include "win32/window_font.h"
@@ -194,12 +194,7 @@ const ControlLayout* FormWindow::LayoutOf(HWND handle) const {
 }
 
 calc::NumberFormat FormWindow::UserNumberFormat() const {
-  // Windows allows the separator at most three characters.
-  wchar_t separator[4] = {};
-  wchar_t language[LOCALE_NAME_MAX_LENGTH] = {};
-  if (GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator, 4) == 0) return {};
-  GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SNAME, language, LOCALE_NAME_MAX_LENGTH);
-  return calc::FormatFromSettings(ToUtf8(separator), ToUtf8(language));
+  return NumberFormatOf(LOCALE_NAME_USER_DEFAULT);
 }
 
 }  // namespace win32
