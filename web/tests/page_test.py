@@ -49,6 +49,31 @@ CALCULATIONS = {
 }
 
 
+# The browser's first language, and 1 of 3 there: a result's digits are Latin in every
+# language, and so is the separator between them.
+THIRDS_BY_LANGUAGE = [("ar", "33.33%"), ("ar-EG", "33.33%"), ("fa", "33.33%"), ("ps", "33,33%"),
+                      ("hi", "33.33%"), ("de-CH", "33.33%"), ("fr-CH", "33,33%"),
+                      ("sv", "33,33%"), ("bg", "33,33%")]
+
+
+def thirds_in_each_language(browser):
+    """The program asks for the languages at each calculation, so the page's list is
+    replaced for the time of each one. A language the engine has no data for (Chromium
+    knows no Pashto) is written as the engine's default is, with a point."""
+    try:
+        for language, third in THIRDS_BY_LANGUAGE:
+            known = browser.evaluate(f"Intl.NumberFormat.supportedLocalesOf({language!r}).length")
+            browser.evaluate("Object.defineProperty(navigator, 'languages',"
+                             f" {{configurable: true, get: () => [{language!r}]}}), true")
+            wanted = third if known else "33.33%"
+            wrong = expect(calculate(browser, "1", "3"), wanted, f"1 of 3 in {language}")
+            if wrong:
+                return wrong
+        return None
+    finally:
+        browser.evaluate("delete navigator.languages, true")
+
+
 def calculation(part, whole, result):
     return lambda browser: expect(calculate(browser, part, whole), result, "result")
 
@@ -385,6 +410,8 @@ def checks_of(engine, group, url):
     if group == "desktop":
         rows += [(name, limit(*row)) for name, *row in LIMITS]
         rows += [
+            ("1 of 3 in nine languages: Latin digits, and the separator that goes with them",
+             thirds_in_each_language),
             ("typing into the result box changes nothing", result_box_takes_no_typing),
             ("a whole of 0 keeps the result", whole_of_zero_keeps_result),
             ("1e999 is reported, and the page goes on with the boxes kept",
