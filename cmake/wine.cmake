@@ -10,6 +10,10 @@
 option(VELTARO_WINDOWS_STAND_IN
   "Run the Windows tests on the x86-64 stand-in even where 32-bit code runs (also: environment variable VELTARO_WINDOWS_STAND_IN=1)"
   OFF)
+# The environment's word is kept, so that the tree's own reconfiguring keeps the route.
+if("$ENV{VELTARO_WINDOWS_STAND_IN}")
+  set_property(CACHE VELTARO_WINDOWS_STAND_IN PROPERTY VALUE ON)
+endif()
 
 if(CMAKE_SIZEOF_VOID_P EQUAL 8)
   set(VELTARO_WINE_TESTS ON)
@@ -22,11 +26,14 @@ if(CMAKE_SIZEOF_VOID_P EQUAL 8)
 endif()
 
 set(VELTARO_SHIPPED_FILE_TESTS ON)
-if(VELTARO_WINDOWS_STAND_IN OR "$ENV{VELTARO_WINDOWS_STAND_IN}")
+if(VELTARO_WINDOWS_STAND_IN)
   set(why "the stand-in was asked for (VELTARO_WINDOWS_STAND_IN)")
 else()
   execute_process(COMMAND ${PROJECT_SOURCE_DIR}/scripts/runs-32-bit-code
     RESULT_VARIABLE no_32_bit_code OUTPUT_VARIABLE why OUTPUT_STRIP_TRAILING_WHITESPACE)
+  if(no_32_bit_code AND NOT why)
+    set(why "scripts/runs-32-bit-code could not tell (${no_32_bit_code})")
+  endif()
 endif()
 
 set(route_file ${PROJECT_BINARY_DIR}/windows-route.cmake)
@@ -39,14 +46,12 @@ if(why)
     SOURCE_DIR ${PROJECT_SOURCE_DIR}
     BINARY_DIR ${stand_in}
     CONFIGURE_COMMAND ${CMAKE_COMMAND} -S ${PROJECT_SOURCE_DIR} -B ${stand_in} --preset windows-x64
-    BUILD_COMMAND ${CMAKE_COMMAND} --build ${stand_in}
     INSTALL_COMMAND ""
-    BUILD_ALWAYS ON
-    USES_TERMINAL_BUILD ON)
+    BUILD_ALWAYS ON)
   file(WRITE ${route_file} "message(\"${route}\")\nsubdirs(\"${stand_in}\")\n")
 else()
   set(VELTARO_WINE_TESTS ON)
-  set(route "The Windows tests run the shipped 32-bit files under the 32-bit Wine: this machine executes 32-bit code.")
+  set(route "The Windows tests run the 32-bit build, whose program and installer are shipped, under the 32-bit Wine: this machine executes 32-bit code.")
   file(WRITE ${route_file} "message(\"${route}\")\n")
   set(VELTARO_WINE_ROOT ${PROJECT_BINARY_DIR}/wine-root)
   add_test(NAME windows_wine_root COMMAND ${PROJECT_SOURCE_DIR}/scripts/wine-root ${VELTARO_WINE_ROOT})
