@@ -49,7 +49,8 @@ run: build
 	$(BUILD)/app/veltaro
 
 # Every test, then every test again under AddressSanitizer and UndefinedBehaviorSanitizer
-# with the fuzzers; then the Windows program's tests under the 32-bit Wine; then a
+# with the fuzzers; then the Windows program's tests under Wine (on an x86-64 stand-in where
+# no 32-bit code runs, README); then a
 # packager's builds, each with the unit tests: Release with the compiler's default flags,
 # and Debian's own flags;
 # last the browser's build, its unit tests under Node.js and the page's in Chromium, Firefox

@@ -30,7 +30,7 @@ set(VELTARO_DISPLAY_NAME "Велтаро")
 set(VELTARO_SUMMARY "Изразява една величина като процент от друга: КПД, рандеман, практически добив")
 
 # The Windows installer's upgrade code, the same for every version, so that a later one
-# replaces an earlier one; each version's product code is made from it and the version.
+# replaces an earlier one; each package's product code is made from what it installs.
 set(VELTARO_MSI_UPGRADE_CODE "6C799CB9-F09D-40C1-9C0E-64F7F74CA5A0")
 
 # What the publisher licenses the program under, as an SPDX expression.

@@ -1,27 +1,35 @@
-# Sourced by what runs Windows programs under the 32-bit Wine. The prefix is WINEPREFIX,
-# which the caller sets to a folder of its own inside the build tree, so that ~/.wine is
-# never touched; wine_session_start makes it afresh, wine_session_stop ends its Wine
-# processes, and only those, and removes it: a prefix takes hundreds of megabytes.
-# Wine is this machine's own where it has Debian's 32-bit one (wine32:i386), and otherwise
-# the one in the i386 root $VELTARO_WINE_ROOT (see wine-root), which runs the same
-# commands: wine, wineboot and wineserver.
-export WINEARCH=win32
+# Sourced by what runs Windows programs under Wine. The prefix is WINEPREFIX, which the
+# caller sets to a folder of its own inside the build tree, so that ~/.wine is never
+# touched; wine_session_start makes it afresh, wine_session_stop ends its Wine processes,
+# and only those, and removes it: a prefix takes hundreds of megabytes.
+# The Wine is the 32-bit one, which runs the shipped 32-bit program: this machine's own
+# where it has Debian's wine32:i386, and otherwise the one in the i386 root
+# $VELTARO_WINE_ROOT (see wine-root), which runs the same commands: wine, wineboot and
+# wineserver. Where VELTARO_WINE_ARCH is win64 it is Debian's 64-bit Wine, for the x86-64
+# stand-in of a machine that runs no 32-bit code (cmake/wine.cmake).
+export WINEARCH=${VELTARO_WINE_ARCH:-win32}
 export WINEDEBUG=${WINEDEBUG:--all}
 # No prompts to install Wine's .NET and HTML engines, which nothing here uses, and no
 # menu entries on this machine for the shortcuts an installer makes.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
-# Whether this machine has a 32-bit Wine of its own: Debian's wine32 brings its loader.
-wine_session_on_host() { [ -x /usr/lib/wine/wine ]; }
+# Whether the Wine is this machine's own: the 64-bit one, or Debian's wine32 with its loader.
+wine_session_on_host() { [ "$WINEARCH" = win64 ] || [ -x /usr/lib/wine/wine ]; }
 
-if ! wine_session_on_host && [ -n "${VELTARO_WINE_ROOT:-}" ]; then
-  PATH=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/wine-root-bin:$PATH
+wine_session_scripts=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+if [ "$WINEARCH" = win64 ]; then
+  PATH=$wine_session_scripts/wine64-bin:$PATH
+elif ! wine_session_on_host && [ -n "${VELTARO_WINE_ROOT:-}" ]; then
+  PATH=$wine_session_scripts/wine-root-bin:$PATH
 fi
 
 wine_session_start() {
   : "${WINEPREFIX:?set WINEPREFIX to a folder inside the build tree}"
   export WINEPREFIX
-  if ! wine_session_on_host && [ ! -e "${VELTARO_WINE_ROOT:-/nowhere}/.veltaro-wine-root" ]; then
+  if [ "$WINEARCH" = win64 ] && [ ! -x /usr/lib/wine/wine64 ]; then
+    echo "FAIL: no 64-bit Wine: Debian's wine64 is not installed" >&2
+    return 1
+  elif ! wine_session_on_host && [ ! -e "${VELTARO_WINE_ROOT:-/nowhere}/.veltaro-wine-root" ]; then
     echo "FAIL: no 32-bit Wine: neither wine32:i386 here nor a root made by scripts/wine-root" >&2
     return 1
   fi

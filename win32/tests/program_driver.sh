@@ -22,16 +22,37 @@ click() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
 # Centres of the controls, in the client area.
 part=(404 45) whole=(404 85) result=(404 125) calculate=(256 172) clear=(384 172)
 
-# A box's text, read as a user would: select all, copy, look at the clipboard. An empty
-# box copies nothing: the clipboard keeps what was there, or offers nothing at all.
-read_box() {
-  printf '(empty)' | xclip -selection clipboard >/dev/null 2>&1
+# A box's text, read as a user would: select all, copy, look at the clipboard, which holds
+# a marker until the copy has replaced it. An empty box copies nothing, and reads as the
+# marker.
+clipboard_marker='(nothing copied)'
+clipboard() { timeout 2 xclip -o -selection clipboard 2>/dev/null || true; }
+copied() { [ "$(clipboard)" != "$clipboard_marker" ]; }
+read_box() {  # x y
+  printf '%s' "$clipboard_marker" | xclip -selection clipboard >/dev/null 2>&1
   click "$@"
   xdotool key ctrl+a ctrl+c
-  sleep 0.3
+  await copied || true
+  clipboard
+}
+# Checks that the box at x y reads the text: copies it until it does, a few times, as the
+# program may still be writing it.
+check_box() {  # description, x, y, text
   local text
-  text=$(timeout 2 xclip -o -selection clipboard 2>/dev/null) || true
-  printf '%s' "${text:-(empty)}"
+  for _ in 1 2 3 4 5; do
+    text=$(read_box "$2" "$3")
+    [ "$text" != "$4" ] || break
+  done
+  check "$1" "$text" "$4"
+}
+# Checks that the box at x y shows no text: its inside one colour in the window's pixels.
+box_blank() {  # x y
+  import -window "$window" "$x_session_work/box.png" &&
+    [ "$(convert "$x_session_work/box.png" -crop "75x13+$(($1 - 37))+$(($2 - 6))" -format %k info:)" = 1 ]
+}
+check_empty_box() {  # description, x, y
+  await box_blank "$2" "$3" || fail "$1: the box shows text"
+  passed=$((passed + 1))
 }
 type_into() {  # x y text
   click "$1" "$2"

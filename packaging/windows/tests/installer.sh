@@ -1,17 +1,24 @@
 #!/usr/bin/env bash
-# Deploys the Windows installer under the 32-bit Wine as a school's IT does: installs it
-# silently for every user of the machine, finds the program in Program Files, its shortcut
-# in the Start menu and its entry among the installed programs, starts the installed
-# program and calculates with it, then removes it silently and finds none of the files and
-# registry keys it added left.
-# usage: installer.sh MSI PROGRAM NOTICES
+# Deploys the Windows installer under Wine as a school's IT does: installs it silently for
+# every user of the machine, finds the program in Program Files, its shortcut in the Start
+# menu and its entry among the installed programs, starts the installed program and
+# calculates with it; then deploys a signed build of the same version over it, which
+# replaces it, and removes that silently and finds none of the files and registry keys
+# either added left.
+# usage: installer.sh MSI MSI-SETTINGS PROGRAM NOTICES ICON
 set -euo pipefail
-msi=$1 built_program=$2 built_notices=$3
-source "$(dirname "$0")/../../../win32/tests/program_driver.sh"
+msi=$1 settings=$2 built_program=$3 built_notices=$4 built_icon=$5
+tests=$(cd "$(dirname "$0")" && pwd)
+source "$tests/../../../win32/tests/program_driver.sh"
 wine_session_start
 
-product=$(msiinfo export "$msi" Property | tr -d '\r' | awk -F'\t' '$1 == "ProductCode" { print $2 }')
-[ -n "$product" ] || fail "the installer names no product code"
+product_code() {  # installer
+  local code
+  code=$(msiinfo export "$1" Property | tr -d '\r' | awk -F'\t' '$1 == "ProductCode" { print $2 }')
+  [ -n "$code" ] || fail "$(basename "$1") names no product code"
+  echo "$code"
+}
+product=$(product_code "$msi")
 drive=$WINEPREFIX/drive_c
 folder='C:\Program Files\Veltaro'
 # "Велтаро" as Wine's registry files write it.
@@ -35,9 +42,13 @@ added() {  # before, after, kind: what the second holds and the first does not
 in_registry() { grep -q -F -- "$1" "$WINEPREFIX/system.reg"; }
 
 snapshot before
+install() {  # the installer, as Windows names it
+  local status=0
+  wine msiexec /i "$1" /qn || status=$?
+  [ "$status" = 0 ] || fail "msiexec /i $1 /qn ended with status $status"
+}
 # Wine's drive Z: is this machine's root.
-wine msiexec /i "Z:${msi//\//\\}" /qn ||
-  fail "msiexec /i ... /qn ended with status $?"
+install "Z:${msi//\//\\}"
 snapshot installed
 
 cmp -s "$drive/Program Files/Veltaro/veltaro.exe" "$built_program" ||
@@ -76,17 +87,44 @@ passed=$((passed + 1))
 program="$folder\\veltaro.exe"
 start C.UTF-8
 calculate 45 60
-check "45 of 60 in the installed program" "$(read_box "${result[@]}")" "75%"
+check_box "45 of 60 in the installed program" "${result[@]}" "75%"
 close
 
-wine msiexec /x "$product" /qn || fail "msiexec /x ... /qn ended with status $?"
+# The same version signed, as a build given a certificate makes it: another package, which
+# replaces this one.
+work=$x_session_work
+source "$tests/certificate.sh"
+certificate signer codeSigning "Veltaro test signing"
+mkdir "$work/signed"
+cp "$built_program" "$work/signed/veltaro.exe"
+sign() { VELTARO_SIGNING_CERTIFICATE=$work/signer.pem VELTARO_SIGNING_KEY=$work/signer.key \
+  VELTARO_TIMESTAMP_URL= "$tests/../sign" "$1" || fail "cannot sign $1"; }
+sign "$work/signed/veltaro.exe"
+# Where the Wine of an i386 root sees it too: on drive C:, until it is installed.
+signed_msi=$drive/signed.msi
+"$tests/../make-msi" "$settings" "$signed_msi" "$work/signed/veltaro.exe" "$built_notices" \
+  "$built_icon" || fail "cannot build the signed installer"
+sign "$signed_msi"
+signed_product=$(product_code "$signed_msi")
+[ "$signed_product" != "$product" ] || fail "the signed package has the unsigned one's product code"
+install 'C:\signed.msi'
+rm "$signed_msi"
+wineserver -w
+cmp -s "$drive/Program Files/Veltaro/veltaro.exe" "$work/signed/veltaro.exe" ||
+  fail "the signed installer left $folder\\veltaro.exe unsigned"
+! grep -q -F "$product" "$WINEPREFIX/system.reg" || fail "the unsigned package is still installed"
+grep -q -F "$signed_product" "$WINEPREFIX/system.reg" || fail "the signed package is not registered"
+passed=$((passed + 3))
+
+wine msiexec /x "$signed_product" /qn || fail "msiexec /x ... /qn ended with status $?"
 snapshot removed
 # Left: Windows Installer's own cache folder, and the empty keys it files products under.
 left=$(added before removed files | grep -v -x './windows/Installer' || true)
 [ -z "$left" ] || fail "files left after removal: $left"
 left=$(added before removed registry | grep -v -E "$installer_keys[^=]*$" || true)
 [ -z "$left" ] || fail "registry keys or values left after removal: $left"
-! grep -q -F -e "$product" -e "$name" -e Veltaro "$WINEPREFIX/system.reg" "$WINEPREFIX/user.reg" ||
+! grep -q -F -e "$product" -e "$signed_product" -e "$name" -e Veltaro "$WINEPREFIX/system.reg" \
+  "$WINEPREFIX/user.reg" ||
   fail "the registry still names the product"
 passed=$((passed + 3))
 echo "windows installer: $passed passed, 0 failed"

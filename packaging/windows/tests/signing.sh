@@ -12,12 +12,7 @@ source "$tests/../../../win32/tests/program_driver.sh"
 work=$x_session_work
 
 # A code-signing certificate and a timestamp authority's, each its own issuer.
-certificate() {  # name, purpose, subject
-  openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj "/CN=$3" \
-    -keyout "$work/$1.key" -out "$work/$1.pem" \
-    -addext "extendedKeyUsage=critical,$2" -addext "keyUsage=critical,digitalSignature" \
-    2>/dev/null || fail "openssl cannot make the $1 certificate"
-}
+source "$tests/certificate.sh"
 certificate signer codeSigning "Veltaro test signing"
 certificate tsa timeStamping "Veltaro test timestamps"
 echo 01 >"$work/serial"
