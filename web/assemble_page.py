@@ -5,10 +5,11 @@ the line that tells the notice under the window that script runs, the program (i
 the loader, the stylesheet with the serif it carries, and the icon; its Content Security
 Policy allows that script and that stylesheet, by their hashes, and nothing else. The
 folder's index.html is the same page, with a web app manifest and a service worker that
-keeps the folder's files for use offline, registered by the page once its program runs.
+keeps the folder's files for use offline, registered by the page once its program runs,
+and an .htaccess with what an Apache server needs to serve them.
 usage: assemble_page.py TEMPLATE STYLE WINDOW-FOLDER LOADING.js START.js LOADER.js
                         PROGRAM.wasm SERIF.woff2 ICONS-FOLDER MANIFEST WORKER
-                        REGISTRATION.js OUTPUT.html HOSTED-FOLDER"""
+                        REGISTRATION.js HTACCESS OUTPUT.html HOSTED-FOLDER"""
 
 import base64
 import hashlib
@@ -71,7 +72,7 @@ def page(template, parts, style, loading, start, loader, icon, registration=None
 
 
 def main(template, style, window, loading, start, loader, program, serif, icons, manifest,
-         worker, registration, output, hosted):
+         worker, registration, htaccess, output, hosted):
     template = pathlib.Path(template).read_text(encoding="utf-8")
     window = pathlib.Path(window)
     parts = {name: (window / f"window-{name}").read_text(encoding="utf-8")
@@ -97,6 +98,7 @@ def main(template, style, window, loading, start, loader, program, serif, icons,
     index = page(template, parts, style, loading, start, loader, icon, registration)
     (hosted / "index.html").write_text(index, encoding="utf-8")
     shutil.copyfile(manifest, hosted / "manifest.webmanifest")
+    shutil.copyfile(htaccess, hosted / ".htaccess")
     for name in HOSTED_ICONS:
         shutil.copyfile(icons / name, hosted / name)
     page_files = ["./", "index.html"]
@@ -112,6 +114,6 @@ def main(template, style, window, loading, start, loader, program, serif, icons,
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 15:
+    if len(sys.argv) != 16:
         sys.exit(__doc__.rsplit("usage: ", 1)[-1])
     main(*sys.argv[1:])
