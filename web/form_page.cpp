@@ -67,7 +67,8 @@ void FormPage::OnEvent(dom::Event event, std::size_t position) {
       if (position < controls.size()) OnEdit(controls[position]);
       break;
     case dom::Event::kFontsLoaded:
-      ForEachLabel2([](PageLabel& label) { label.FitCaption(); });
+      ForEachLabel2([](const PageLabel& label) { label.FitCaption(); });
+      ForEachOption1([](const PageOptionButton& option) { option.FitCaption(); });
       break;
   }
 }

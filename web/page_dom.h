@@ -39,8 +39,11 @@ Outcome Listen(std::string_view id, std::string_view type, void* page, Event eve
 // Hands on each end of the loading of fonts that the page's text asked for.
 void ListenToFonts(void* page, Event event);
 
-// The width of the element's text at the point size in its font, in CSS pixels.
+// A control's caption: its width on one line at the point size, as the page draws it; the
+// width it has to be drawn in; the size it is drawn at. In CSS pixels and points.
 std::optional<int> CaptionWidth(std::string_view id, int pointSize);
+std::optional<int> CaptionRoom(std::string_view id);
+Outcome SetCaptionSize(std::string_view id, int pointSize);
 
 // Has a screen reader say the text, from the status element of that id: again when it
 // is the same text as the last.

@@ -13,12 +13,18 @@ mergeInto(LibraryManager.library, {
     return document.getElementById(veltaroText(id, idLength));
   },
 
-  // Where a control's text is: a box's value, an option button's caption beside its circle.
+  // The element that shows a control's caption: an option button's is beside its circle.
+  $veltaroCaptionOf: function(element) {
+    return element.type === 'radio' ? element.nextElementSibling : element;
+  },
+
+  // Where a control's text is: a box's value, a caption.
+  $veltaroTextOf__deps: ['$veltaroCaptionOf'],
   $veltaroTextOf: function(element) {
     if ('value' in element && element.type !== 'radio' && element.localName !== 'button') {
       return { get: () => element.value, set: text => { element.value = text; } };
     }
-    const holder = element.type === 'radio' ? element.nextElementSibling : element;
+    const holder = veltaroCaptionOf(element);
     return { get: () => holder.textContent, set: text => { holder.textContent = text; } };
   },
 
@@ -137,15 +143,44 @@ mergeInto(LibraryManager.library, {
     document.fonts.addEventListener('loadingdone', () => _veltaro_event(page, event, 0));
   },
 
-  // The width of the element's text at the point size, in its font, in CSS pixels.
-  veltaro_caption_width__deps: ['$veltaroElement'],
+  // The width of a control's caption on one line at the point size, in CSS pixels, as the
+  // page draws it: in its font and with the spacing of letters and words that the reader's
+  // own style may set.
+  veltaro_caption_width__deps: ['$veltaroElement', '$veltaroCaptionOf'],
   veltaro_caption_width: function(id, idLength, pointSize) {
     const element = veltaroElement(id, idLength);
     if (!element) return -1;
-    const style = getComputedStyle(element);
-    const canvas = document.createElement('canvas').getContext('2d');
-    canvas.font = `${style.fontStyle} ${style.fontWeight} ${pointSize}pt ${style.fontFamily}`;
-    return Math.ceil(canvas.measureText(element.textContent).width);
+    const holder = veltaroCaptionOf(element);
+    const line = document.createElement('span');
+    line.textContent = holder.textContent;
+    line.style.setProperty('position', 'absolute');
+    line.style.setProperty('visibility', 'hidden');
+    line.style.setProperty('white-space', 'nowrap');
+    line.style.setProperty('font-size', `${pointSize}pt`);
+    holder.append(line);
+    const width = line.scrollWidth;
+    line.remove();
+    return width;
+  },
+
+  // The width a control's caption has to be drawn in, in CSS pixels.
+  veltaro_caption_room__deps: ['$veltaroElement', '$veltaroCaptionOf'],
+  veltaro_caption_room: function(id, idLength) {
+    const element = veltaroElement(id, idLength);
+    return element ? veltaroCaptionOf(element).clientWidth : -1;
+  },
+
+  // A caption wider than its room even so (a reader's own wide spacing) runs on past its
+  // edge instead of being cut.
+  veltaro_set_caption_size__deps: ['$veltaroElement', '$veltaroCaptionOf'],
+  veltaro_set_caption_size: function(id, idLength, pointSize) {
+    const element = veltaroElement(id, idLength);
+    if (!element) return -1;
+    const holder = veltaroCaptionOf(element);
+    holder.style.setProperty('font-size', `${pointSize}pt`);
+    holder.style.removeProperty('overflow');
+    if (holder.scrollWidth > holder.clientWidth) holder.style.setProperty('overflow', 'visible');
+    return 1;
   },
 
   // A status is read out, whole, as its text changes: the same text again ends in a blank
