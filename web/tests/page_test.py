@@ -394,6 +394,18 @@ def whole_window_on_a_phone(browser):
                "the keyboard the boxes ask for"))
 
 
+def zoomed_in_fourfold(browser):
+    """A 1280 x 720 screen at 400 %: 320 x 180 CSS pixels, the window taller than that, so
+    a desktop's scroll bar takes some of the width."""
+    browser.viewport(320, 180)
+    try:
+        viewport = browser.evaluate("[document.documentElement.scrollWidth,"
+                                    " document.documentElement.clientWidth]")
+        return expect(viewport[0] <= viewport[1], True, f"no sideways scroll {viewport}")
+    finally:
+        browser.viewport(800, 600)
+
+
 def tap_each_control(browser):
     seen = []
     for control, text in [("Text2(0)", "45"), ("Text2(1)", "60")]:
@@ -514,6 +526,7 @@ def checks_of(engine, group, url, spaced_url):
              enter_and_escape_do_nothing_on_an_option),
             ("the colours of the layout, in a screenshot", layout_colours),
             ("the window is 461 x 345 CSS pixels at zoom 1, centred", window_size_and_place),
+            ("zoomed in 400 %, the window fits beside the scroll bar", zoomed_in_fourfold),
         ]
         if kind.active_window:
             rows += [
