@@ -151,6 +151,8 @@ mergeInto(LibraryManager.library, {
     const element = veltaroElement(id, idLength);
     if (!element) return -1;
     const holder = veltaroCaptionOf(element);
+    // At the size it is drawn at, on its one line, the caption measures itself.
+    if (getComputedStyle(holder).fontSize === `${pointSize * 4 / 3}px`) return holder.scrollWidth;
     const line = document.createElement('span');
     line.textContent = holder.textContent;
     line.style.setProperty('position', 'absolute');
@@ -177,9 +179,13 @@ mergeInto(LibraryManager.library, {
     const element = veltaroElement(id, idLength);
     if (!element) return -1;
     const holder = veltaroCaptionOf(element);
-    holder.style.setProperty('font-size', `${pointSize}pt`);
-    holder.style.removeProperty('overflow');
-    if (holder.scrollWidth > holder.clientWidth) holder.style.setProperty('overflow', 'visible');
+    const size = `${pointSize}pt`;
+    if (holder.style.getPropertyValue('font-size') !== size) holder.style.setProperty('font-size', size);
+    const runsOn = holder.scrollWidth > holder.clientWidth;
+    if (runsOn !== (holder.style.getPropertyValue('overflow') === 'visible')) {
+      if (runsOn) holder.style.setProperty('overflow', 'visible');
+      else holder.style.removeProperty('overflow');
+    }
     return 1;
   },
 
