@@ -113,6 +113,8 @@ mergeInto(LibraryManager.library, {
   veltaro_show_start: function(id, idLength) {
     const element = veltaroElement(id, idLength);
     if (!element) return -1;
+    // An empty box shows its start already, and the page need not be laid out to say so.
+    if (element.value === '') return 1;
     element.setSelectionRange(0, 0);
     element.scrollLeft = 0;
     element.scrollTop = 0;
