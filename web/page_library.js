@@ -141,8 +141,24 @@ mergeInto(LibraryManager.library, {
     return 1;
   },
 
-  veltaro_listen_fonts: function(page, event) {
+  // Hands on each change that may change how wide the captions are drawn: fonts loaded, and
+  // a reader's own spacing of letters and words put on once the page runs (as a tool that
+  // tests the spacing does), seen as a hidden line of text of its own grows wider.
+  veltaro_listen_text_widths: function(page, event) {
     document.fonts.addEventListener('loadingdone', () => _veltaro_event(page, event, 0));
+    const line = document.createElement('span');
+    line.textContent = 'а б';
+    line.ariaHidden = 'true';
+    line.style.setProperty('position', 'absolute');
+    line.style.setProperty('visibility', 'hidden');
+    line.style.setProperty('white-space', 'nowrap');
+    document.body.append(line);
+    let width = null;
+    new ResizeObserver(() => {
+      const now = line.getBoundingClientRect().width;
+      if (width !== null && now !== width) _veltaro_event(page, event, 0);
+      width = now;
+    }).observe(line);
   },
 
   // The width of a control's caption on one line at the point size, in CSS pixels, as the
