@@ -148,7 +148,7 @@ mergeInto(LibraryManager.library, {
     document.fonts.addEventListener('loadingdone', () => _veltaro_event(page, event, 0));
     const line = document.createElement('span');
     line.textContent = 'а б';
-    line.ariaHidden = 'true';
+    line.setAttribute('aria-hidden', 'true');
     line.style.setProperty('position', 'absolute');
     line.style.setProperty('visibility', 'hidden');
     line.style.setProperty('white-space', 'nowrap');
