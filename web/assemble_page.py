@@ -5,10 +5,11 @@ the line that tells the notice under the window that script runs, the program (i
 the loader, the stylesheet with the serif it carries, and the icon; its Content Security
 Policy allows that script and that stylesheet, by their hashes, and nothing else. The
 folder's index.html is the same page, with a web app manifest and a service worker that
-keeps the folder's files for use offline.
+keeps the folder's files for use offline, registered by the page once its program runs,
+and an .htaccess with what an Apache server needs to serve them.
 usage: assemble_page.py TEMPLATE STYLE WINDOW-FOLDER LOADING.js START.js LOADER.js
-                        PROGRAM.wasm SERIF.woff2 ICONS-FOLDER MANIFEST WORKER OUTPUT.html
-                        HOSTED-FOLDER"""
+                        PROGRAM.wasm SERIF.woff2 ICONS-FOLDER MANIFEST WORKER
+                        REGISTRATION.js HTACCESS OUTPUT.html HOSTED-FOLDER"""
 
 import base64
 import hashlib
@@ -21,12 +22,6 @@ import sys
 SERIF_FAMILY = "Veltaro Serif"
 # The icons a browser asks a site for: a phone's home screen (180), an installed page.
 HOSTED_ICONS = ["veltaro-180.png", "veltaro-192.png", "veltaro-512.png", "veltaro.svg"]
-# Offline use where the page is served over HTTPS (or from this machine); none from disk,
-# where there is nothing to keep. A site that does not serve the worker loses only that.
-REGISTRATION = ("\nif (window.isSecureContext && location.protocol !== 'file:'"
-                " && 'serviceWorker' in navigator)"
-                " navigator.serviceWorker.register('service-worker.js').catch(console.warn);")
-
 
 def listed(names):
     return ", ".join(json.dumps(name) for name in names)
@@ -59,7 +54,8 @@ def policies(style, scripts, hosted):
     return "; ".join(first), "; ".join(later)
 
 
-def page(template, parts, style, loading, start, loader, icon, hosted):
+def page(template, parts, style, loading, start, loader, icon, registration=None):
+    hosted = registration is not None
     links = ""
     if hosted:
         links = ('<link rel="manifest" href="manifest.webmanifest">\n'
@@ -67,7 +63,7 @@ def page(template, parts, style, loading, start, loader, icon, hosted):
     # The later policy is part of the script, so the script's hash is taken with it.
     _, later = policies(style, [], hosted)
     script = (start.replace("@LATER_POLICY@", json.dumps(later)) + loader
-              + (REGISTRATION if hosted else ""))
+              + (registration or ""))
     policy, _ = policies(style, [loading, script], hosted)
     return (template.replace("@POLICY@", policy).replace("@TITLE@", parts["title"])
             .replace("@ICON@", icon).replace("@LINKS@", links).replace("@STYLE@", style)
@@ -76,7 +72,7 @@ def page(template, parts, style, loading, start, loader, icon, hosted):
 
 
 def main(template, style, window, loading, start, loader, program, serif, icons, manifest,
-         worker, output, hosted):
+         worker, registration, htaccess, output, hosted):
     template = pathlib.Path(template).read_text(encoding="utf-8")
     window = pathlib.Path(window)
     parts = {name: (window / f"window-{name}").read_text(encoding="utf-8")
@@ -90,15 +86,19 @@ def main(template, style, window, loading, start, loader, program, serif, icons,
     start = pathlib.Path(start).read_text(encoding="utf-8").replace("@PROGRAM@", wasm)
     loader = pathlib.Path(loader).read_text(encoding="utf-8")
     icon = data_url("image/png", (icons / "veltaro-32.png").read_bytes())
-    pathlib.Path(output).write_text(page(template, parts, style, loading, start, loader, icon, False),
+    pathlib.Path(output).write_text(page(template, parts, style, loading, start, loader, icon),
                                     encoding="utf-8")
 
     hosted = pathlib.Path(hosted)
     shutil.rmtree(hosted, ignore_errors=True)
     hosted.mkdir(parents=True)
-    index = page(template, parts, style, loading, start, loader, icon, True)
+    # Offline use where the page is served over HTTPS (or from this machine); none from disk,
+    # where there is nothing to keep. A site that does not serve the worker loses only that.
+    registration = pathlib.Path(registration).read_text(encoding="utf-8")
+    index = page(template, parts, style, loading, start, loader, icon, registration)
     (hosted / "index.html").write_text(index, encoding="utf-8")
     shutil.copyfile(manifest, hosted / "manifest.webmanifest")
+    shutil.copyfile(htaccess, hosted / ".htaccess")
     for name in HOSTED_ICONS:
         shutil.copyfile(icons / name, hosted / name)
     page_files = ["./", "index.html"]
@@ -114,6 +114,6 @@ def main(template, style, window, loading, start, loader, program, serif, icons,
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 14:
+    if len(sys.argv) != 16:
         sys.exit(__doc__.rsplit("usage: ", 1)[-1])
     main(*sys.argv[1:])

@@ -45,7 +45,7 @@ FormPage::FormPage() {
     Listen(*this, control, id, position);
     Add(control, id);
   }
-  dom::ListenToFonts(this, dom::Event::kFontsLoaded);
+  dom::ListenToTextWidths(this, dom::Event::kTextWidthsChanged);
 }
 
 // The window stops being inert and the notice under it goes; the focus goes to the first
@@ -67,8 +67,9 @@ void FormPage::OnEvent(dom::Event event, std::size_t position) {
     case dom::Event::kEdit:
       if (position < controls.size()) OnEdit(controls[position]);
       break;
-    case dom::Event::kFontsLoaded:
-      ForEachLabel2([](PageLabel& label) { label.FitCaption(); });
+    case dom::Event::kTextWidthsChanged:
+      ForEachLabel2([](const PageLabel& label) { label.FitCaption(); });
+      ForEachOption1([](const PageOptionButton& option) { option.FitCaption(); });
       break;
   }
 }

@@ -22,7 +22,7 @@ class FormPage final : public window::BoundForm<PageTextBox, PageLabel, PageOpti
   void Show();
 
   // An event the page hands on: the user's click on, or edit in, the control at that place
-  // in the layout; fonts loaded.
+  // in the layout; a change in how wide the captions are drawn.
   void OnEvent(dom::Event event, std::size_t position);
 
  private:

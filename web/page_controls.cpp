@@ -8,13 +8,26 @@
 #include "window/character_limit.h"
 #include "window/control_error.h"
 #include "window/fitted_caption.h"
-#include "window/pixels.h"
 
 namespace web {
 
 void PageControl::Check(dom::Outcome outcome, std::string_view property) const {
   if (outcome == dom::Outcome::kNoElement) Missing();
   Expect(outcome == dom::Outcome::kDone, property);
+}
+
+// The caption in the window's font, in a smaller size where it would not fit its room on
+// one line at the window's.
+void PageControl::FitCaption() const {
+  const std::optional<int> room = dom::CaptionRoom(Id());
+  if (!room) Missing();
+  const int size =
+      window::FittedPointSize(window::MainWindow().font.pointSize, *room, [this](int pointSize) {
+        const std::optional<int> width = dom::CaptionWidth(Id(), pointSize);
+        if (!width) Missing();
+        return *width;
+      });
+  Check(dom::SetCaptionSize(Id(), size), "Caption");
 }
 
 std::string PageTextBox::Text() const {
@@ -53,21 +66,9 @@ void PageLabel::SetCaption(std::string_view caption) {
   FitCaption();
 }
 
-// The caption in the window's font, in a smaller size where it would not fit the label on
-// one line at the window's.
-void PageLabel::FitCaption() {
-  const int size =
-      window::FittedPointSize(window::MainWindow().font.pointSize,
-                              window::ControlPixels(Layout()).width, [this](int pointSize) {
-                                const std::optional<int> width = dom::CaptionWidth(Id(), pointSize);
-                                if (!width) Missing();
-                                return *width;
-                              });
-  Check(dom::SetStyle(Id(), "font-size", std::to_string(size) + "pt"), "Caption");
-}
-
 void PageOptionButton::SetCaption(std::string_view caption) {
   Check(dom::SetText(Id(), caption), "Caption");
+  FitCaption();
 }
 
 // The page raises no event as the program sets the value.

@@ -23,6 +23,10 @@ class PageControl : protected window::ControlElement {
   const std::string& Id() const { return id_; }
   // What the page answered for the property, as an error where it failed.
   void Check(dom::Outcome outcome, std::string_view property) const;
+  // Draws the caption in the size that fits its room on one line, as the page draws it with
+  // the reader's own spacing: on each new caption, and again once the fonts it may be drawn
+  // in have loaded.
+  void FitCaption() const;
 
  private:
   std::string id_;
@@ -43,9 +47,7 @@ class PageTextBox final : public window::TextBox, PageControl {
 class PageLabel final : public window::Label, PageControl {
  public:
   void SetCaption(std::string_view caption) override;
-  // Draws the caption in the size that fits the label on one line: on each new caption, and
-  // again once the fonts it may be drawn in have loaded.
-  void FitCaption();
+  using PageControl::FitCaption;
   using PageControl::PageControl;
 };
 
@@ -53,6 +55,7 @@ class PageOptionButton final : public window::OptionButton, PageControl {
  public:
   void SetCaption(std::string_view caption) override;
   void SetValue(bool value) override;
+  using PageControl::FitCaption;
   using PageControl::PageControl;
 };
 

@@ -18,8 +18,10 @@ int veltaro_show_start(const char* id, std::size_t idLength);
 int veltaro_focus(const char* id, std::size_t idLength);
 int veltaro_listen(const char* id, std::size_t idLength, const char* type, std::size_t typeLength,
                    void* page, int event, std::size_t position);
-void veltaro_listen_fonts(void* page, int event);
+void veltaro_listen_text_widths(void* page, int event);
 int veltaro_caption_width(const char* id, std::size_t idLength, int pointSize);
+int veltaro_caption_room(const char* id, std::size_t idLength);
+int veltaro_set_caption_size(const char* id, std::size_t idLength, int pointSize);
 int veltaro_announce(const char* id, std::size_t idLength, const char* text,
                      std::size_t textLength);
 int veltaro_decimal_separator(char* buffer, std::size_t capacity);
@@ -110,12 +112,24 @@ Outcome Listen(std::string_view id, std::string_view type, void* page, Event eve
                                   static_cast<int>(event), position));
 }
 
-void ListenToFonts(void* page, Event event) { veltaro_listen_fonts(page, static_cast<int>(event)); }
+void ListenToTextWidths(void* page, Event event) {
+  veltaro_listen_text_widths(page, static_cast<int>(event));
+}
 
 std::optional<int> CaptionWidth(std::string_view id, int pointSize) {
   const int width = veltaro_caption_width(id.data(), id.size(), pointSize);
   if (width < 0) return std::nullopt;
   return width;
+}
+
+std::optional<int> CaptionRoom(std::string_view id) {
+  const int width = veltaro_caption_room(id.data(), id.size());
+  if (width < 0) return std::nullopt;
+  return width;
+}
+
+Outcome SetCaptionSize(std::string_view id, int pointSize) {
+  return OutcomeOf(veltaro_set_caption_size(id.data(), id.size(), pointSize));
 }
 
 Outcome Announce(std::string_view id, std::string_view text) {

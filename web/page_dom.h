@@ -13,7 +13,7 @@ namespace web::dom {
 enum class Outcome { kNoElement = -1, kRefused = 0, kDone = 1 };
 
 // What the program hands on to the page with each event it listens for.
-enum class Event { kClick, kEdit, kFontsLoaded };
+enum class Event { kClick, kEdit, kTextWidthsChanged };
 
 Outcome SetStyle(std::string_view id, std::string_view property, std::string_view value);
 // A boolean property of the element, such as readOnly, checked, hidden or inert.
@@ -36,11 +36,15 @@ std::u16string Utf16(std::string_view text);
 Outcome Listen(std::string_view id, std::string_view type, void* page, Event event,
                std::size_t position);
 
-// Hands on each end of the loading of fonts that the page's text asked for.
-void ListenToFonts(void* page, Event event);
+// Hands on each change that may change how wide the captions are drawn: the end of the
+// loading of fonts that the page's text asked for, and a reader's own spacing put on.
+void ListenToTextWidths(void* page, Event event);
 
-// The width of the element's text at the point size in its font, in CSS pixels.
+// A control's caption: its width on one line at the point size, as the page draws it; the
+// width it has to be drawn in; the size it is drawn at. In CSS pixels and points.
 std::optional<int> CaptionWidth(std::string_view id, int pointSize);
+std::optional<int> CaptionRoom(std::string_view id);
+Outcome SetCaptionSize(std::string_view id, int pointSize);
 
 // Has a screen reader say the text, from the status element of that id: again when it
 // is the same text as the last.

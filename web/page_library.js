@@ -13,12 +13,18 @@ mergeInto(LibraryManager.library, {
     return document.getElementById(veltaroText(id, idLength));
   },
 
-  // Where a control's text is: a box's value, an option button's caption beside its circle.
+  // The element that shows a control's caption: an option button's is beside its circle.
+  $veltaroCaptionOf: function(element) {
+    return element.type === 'radio' ? element.nextElementSibling : element;
+  },
+
+  // Where a control's text is: a box's value, a caption.
+  $veltaroTextOf__deps: ['$veltaroCaptionOf'],
   $veltaroTextOf: function(element) {
     if ('value' in element && element.type !== 'radio' && element.localName !== 'button') {
       return { get: () => element.value, set: text => { element.value = text; } };
     }
-    const holder = element.type === 'radio' ? element.nextElementSibling : element;
+    const holder = veltaroCaptionOf(element);
     return { get: () => holder.textContent, set: text => { holder.textContent = text; } };
   },
 
@@ -107,6 +113,8 @@ mergeInto(LibraryManager.library, {
   veltaro_show_start: function(id, idLength) {
     const element = veltaroElement(id, idLength);
     if (!element) return -1;
+    // An empty box shows its start already, and the page need not be laid out to say so.
+    if (element.value === '') return 1;
     element.setSelectionRange(0, 0);
     element.scrollLeft = 0;
     element.scrollTop = 0;
@@ -133,19 +141,70 @@ mergeInto(LibraryManager.library, {
     return 1;
   },
 
-  veltaro_listen_fonts: function(page, event) {
+  // Hands on each change that may change how wide the captions are drawn: fonts loaded, and
+  // a reader's own spacing of letters and words put on once the page runs (as a tool that
+  // tests the spacing does), seen as a hidden line of text of its own grows wider.
+  veltaro_listen_text_widths: function(page, event) {
     document.fonts.addEventListener('loadingdone', () => _veltaro_event(page, event, 0));
+    const line = document.createElement('span');
+    line.textContent = 'а б';
+    line.setAttribute('aria-hidden', 'true');
+    line.style.setProperty('position', 'absolute');
+    line.style.setProperty('visibility', 'hidden');
+    line.style.setProperty('white-space', 'nowrap');
+    document.body.append(line);
+    let width = null;
+    new ResizeObserver(() => {
+      const now = line.getBoundingClientRect().width;
+      if (width !== null && now !== width) _veltaro_event(page, event, 0);
+      width = now;
+    }).observe(line);
   },
 
-  // The width of the element's text at the point size, in its font, in CSS pixels.
-  veltaro_caption_width__deps: ['$veltaroElement'],
+  // The width of a control's caption on one line at the point size, in CSS pixels, as the
+  // page draws it: in its font and with the spacing of letters and words that the reader's
+  // own style may set.
+  veltaro_caption_width__deps: ['$veltaroElement', '$veltaroCaptionOf'],
   veltaro_caption_width: function(id, idLength, pointSize) {
     const element = veltaroElement(id, idLength);
     if (!element) return -1;
-    const style = getComputedStyle(element);
-    const canvas = document.createElement('canvas').getContext('2d');
-    canvas.font = `${style.fontStyle} ${style.fontWeight} ${pointSize}pt ${style.fontFamily}`;
-    return Math.ceil(canvas.measureText(element.textContent).width);
+    const holder = veltaroCaptionOf(element);
+    // At the size it is drawn at, on its one line, the caption measures itself.
+    if (getComputedStyle(holder).fontSize === `${pointSize * 4 / 3}px`) return holder.scrollWidth;
+    const line = document.createElement('span');
+    line.textContent = holder.textContent;
+    line.style.setProperty('position', 'absolute');
+    line.style.setProperty('visibility', 'hidden');
+    line.style.setProperty('white-space', 'nowrap');
+    line.style.setProperty('font-size', `${pointSize}pt`);
+    holder.append(line);
+    const width = line.scrollWidth;
+    line.remove();
+    return width;
+  },
+
+  // The width a control's caption has to be drawn in, in CSS pixels.
+  veltaro_caption_room__deps: ['$veltaroElement', '$veltaroCaptionOf'],
+  veltaro_caption_room: function(id, idLength) {
+    const element = veltaroElement(id, idLength);
+    return element ? veltaroCaptionOf(element).clientWidth : -1;
+  },
+
+  // A caption wider than its room even so (a reader's own wide spacing) runs on past its
+  // edge instead of being cut.
+  veltaro_set_caption_size__deps: ['$veltaroElement', '$veltaroCaptionOf'],
+  veltaro_set_caption_size: function(id, idLength, pointSize) {
+    const element = veltaroElement(id, idLength);
+    if (!element) return -1;
+    const holder = veltaroCaptionOf(element);
+    const size = `${pointSize}pt`;
+    if (holder.style.getPropertyValue('font-size') !== size) holder.style.setProperty('font-size', size);
+    const runsOn = holder.scrollWidth > holder.clientWidth;
+    if (runsOn !== (holder.style.getPropertyValue('overflow') === 'visible')) {
+      if (runsOn) holder.style.setProperty('overflow', 'visible');
+      else holder.style.removeProperty('overflow');
+    }
+    return 1;
   },
 
   // A status is read out, whole, as its text changes: the same text again ends in a blank

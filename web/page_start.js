@@ -3,7 +3,8 @@
 // the notice under it says that the calculator is loading. Where the program cannot start
 // (no WebAssembly, or one this browser refuses), the notice says so and the window stays
 // inert. The program is handed its WebAssembly, which the page holds, instead of fetching
-// it; once it runs, a second policy forbids any further script.
+// it; once it runs, a second policy forbids any further script, and the page is told that
+// the program runs ('veltaro-running').
 var Module = (() => {
   const notice = document.getElementById('notice');
   const text = atob('@PROGRAM@');
@@ -21,6 +22,7 @@ var Module = (() => {
       policy.httpEquiv = 'Content-Security-Policy';
       policy.content = @LATER_POLICY@;
       document.head.append(policy);
+      dispatchEvent(new Event('veltaro-running'));
     },
   };
 })();

@@ -240,7 +240,8 @@ std::string NoticeHtml() {
   return Html({"p",
                {{"id", std::string(kNoticeId)},
                 {"data-loading", std::string(kLoading)},
-                {"data-refused", std::string(kCannotRun)}},
+                {"data-refused", std::string(kCannotRun)},
+                {"data-updated", std::string(kUpdated)}},
                Escaped(kNoScript)}) +
          Html({"p",
                {{"id", std::string(kAnnouncementId)}, {"role", "status"}, {"aria-atomic", "true"}},

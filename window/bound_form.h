@@ -48,6 +48,12 @@ class BoundForm : public Form {
     label2_.ForEach(visit);
   }
 
+  // Each option button, as the binding made it.
+  template <typename Visit>
+  void ForEachOption1(Visit visit) {
+    option1_.ForEach(visit);
+  }
+
   // The user pressed a command button or selected an option button. This is the edge of
   // the event loop: no error crosses it; each is reported and the window goes on.
   void Click(const ControlLayout& control) {

@@ -4,18 +4,25 @@ itself: the page works there, the browser reads its manifest with the icons it a
 and once its service worker has kept the files, the page opens and works with the server
 gone; so it does from a server that does not serve the manifest (a stock server that
 knows no type for .webmanifest answers 404). Opened from disk, the folder's page works,
-and skips registering its worker without an error.
+and skips registering its worker without an error. Served as a plain server does (no
+Cache-Control, files last changed a month ago) and kept, the page shows a version
+published later at the same address by its second open, in Chromium and Firefox, says
+so at the first, and works offline afterwards.
 usage: hosted_test.py HOSTED-FOLDER WORK-FOLDER"""
 
 import functools
 import json
 import http.server
+import os
 import pathlib
+import re
+import shutil
 import sys
 import threading
+import time
 
 from page_driver import (ChromiumSession, Checks, Tally, calculate, expect, first_wrong,
-                         open_page)
+                         open_page, session)
 
 ICON_SIZES = {"180x180", "192x192", "512x512", "any"}
 
@@ -31,16 +38,19 @@ class QuietHandler(http.server.SimpleHTTPRequestHandler):
         return super().send_head()
 
     # Nothing from the browser's own cache: offline, only the service worker can answer.
+    # A plain server says nothing, and the browser keeps what it likes for as long.
     def end_headers(self):
-        self.send_header("Cache-Control", "no-store")
+        if not self.plain:
+            self.send_header("Cache-Control", "no-store")
         super().end_headers()
 
     def log_message(self, *_):
         pass
 
 
-def serve(folder, serves_manifest=True):
-    kind = type("Handler", (QuietHandler,), {"serves_manifest": serves_manifest})
+def serve(folder, serves_manifest=True, plain=False):
+    kind = type("Handler", (QuietHandler,), {"serves_manifest": serves_manifest,
+                                            "plain": plain})
     handler = functools.partial(kind, directory=str(folder))
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
     threading.Thread(target=server.serve_forever, daemon=True).start()
@@ -93,6 +103,86 @@ def from_disk(browser):
     return first_wrong(works(browser), expect(thrown, [], "exceptions"))
 
 
+# The page's line under the window, and the version each page says it is.
+NOTICE = "document.getElementById('notice')"
+VERSION = "document.querySelector('meta[name=test-version]')?.content ?? '1'"
+KEPT = "caches.keys().then(names => names.join(' '))"
+
+
+def published_long_ago(site):
+    month_ago = time.time() - 30 * 24 * 3600
+    for path in site.iterdir():
+        os.utime(path, (month_ago, month_ago))
+
+
+def publish_second_version(site):
+    """The same page, marked as version 2, and its worker under a new version's name, as
+    a build of a later version writes them, each file changed now."""
+    index = site / "index.html"
+    index.write_text(index.read_text(encoding="utf-8").replace(
+        "<head>", '<head>\n<meta name="test-version" content="2">', 1), encoding="utf-8")
+    worker = site / "service-worker.js"
+    text, count = re.subn(r"const CACHE = 'veltaro-([^']*)'", r"const CACHE = 'veltaro-\1-2'",
+                          worker.read_text(encoding="utf-8"))
+    assert count == 1, "no version name in the worker"
+    worker.write_text(text, encoding="utf-8")
+    return re.search(r"const CACHE = '([^']*)'", text).group(1)
+
+
+def wait_for_value(browser, expression, wanted, what, timeout=60):
+    deadline = time.monotonic() + timeout
+    while (seen := browser.evaluate(expression)) != wanted:
+        if time.monotonic() > deadline:
+            raise TimeoutError(f"{what}: {seen!r}, not {wanted!r}")
+        time.sleep(0.1)
+
+
+def new_version_reaches_returning_user(engine, folder, work, tally):
+    """v1 opened and kept; v2 published; the first open shows v1 and says that a new
+    version is ready, the second shows v2, and so does an open with the server gone."""
+    site = pathlib.Path(work) / f"site-{engine}"
+    shutil.rmtree(site, ignore_errors=True)
+    shutil.copytree(folder, site)
+    published_long_ago(site)
+    server = serve(site, plain=True)
+    url = f"http://127.0.0.1:{server.server_address[1]}/"
+    try:
+        with session(engine, work, "new-version") as browser:
+            if engine == "chromium":
+                browser.set_offline(False)
+
+            def kept_then_updated(browser):
+                wait_for_value(browser, "navigator.serviceWorker.ready.then(r => !!r.active)",
+                               True, "version 1 kept")
+                new_cache = publish_second_version(site)
+                open_page(browser, url)
+                first = browser.evaluate(VERSION)
+                wait_for_value(browser, KEPT, new_cache, "caches once version 2 is in")
+                wait_for_value(browser, f"{NOTICE}.hidden ? '' : {NOTICE}.textContent",
+                               browser.evaluate(f"{NOTICE}.dataset.updated"),
+                               "the line under the window at the first open")
+                open_page(browser, url)
+                return first_wrong(expect(first, "1", "version at the first open"),
+                                   expect(browser.evaluate(VERSION), "2",
+                                          "version at the second open"),
+                                   expect(browser.evaluate(f"{NOTICE}.hidden"), True,
+                                          "the line under the window at the second open"))
+
+            def offline(browser):
+                server.shutdown()
+                server.server_close()
+                open_page(browser, url)
+                return first_wrong(expect(browser.evaluate(VERSION), "2", "version offline"),
+                                   expect(calculate(browser, "45", "60"), "75%", "result"))
+
+            checks = Checks(browser, url, tally)
+            checks.run(f"a version published later shows by the second open ({engine})",
+                       kept_then_updated)
+            checks.run(f"then it works with the server gone ({engine})", offline)
+    finally:
+        server.server_close()
+
+
 def main(folder, work):
     folder = pathlib.Path(folder)
     tally = Tally()
@@ -114,7 +204,9 @@ def main(folder, work):
         checks = Checks(browser, (folder / "index.html").resolve().as_uri(), tally)
         checks.run("opened from disk, it works and its worker's registration reports nothing",
                    from_disk)
-    checks.finish("hosted")
+    for engine in ("chromium", "firefox"):
+        new_version_reaches_returning_user(engine, folder, work, tally)
+    tally.finish("hosted")
 
 
 if __name__ == "__main__":

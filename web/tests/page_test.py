@@ -6,14 +6,17 @@ English), "bulgarian" (the browser in Bulgarian), "phone" (360 x 740 CSS pixels,
 device pixels to one, with touch where the engine can emulate it; 320 too).
 usage: page_test.py PAGE.html WORK-FOLDER chromium|firefox|webkit desktop|bulgarian|phone"""
 
+import base64
+import hashlib
 import json
 import pathlib
+import re
 import sys
 
 from page_driver import (ENGINES as ENGINE_SESSIONS, Checks, calculate, expect, fill,
-                         first_wrong, focused, layout_colours, rect, screenshot, selector,
-                         session, value)
-from pixels import focus_mark_contrast
+                         first_wrong, focused, layout_colours, open_page, rect, screenshot,
+                         selector, session, value)
+from pixels import contrast, focus_mark_contrast
 
 MODE_0_LABELS = ["изходяща енергия", "подадена енергия", "КПД %"]
 MODE_1_LABELS = ["годна продукция", "произведена продукция", "рандеман %"]
@@ -180,6 +183,134 @@ def long_caption_fitted(browser):
     return expect(lines, [True], "the caption's lines, each within the label")
 
 
+# The text spacing a page must survive (WCAG 2.2, 1.4.12), as a reader's own style sets it.
+TEXT_SPACING = ("* { line-height: 1.5 !important; letter-spacing: 0.12em !important;"
+                " word-spacing: 0.16em !important; }"
+                " p { margin-bottom: 2em !important; }")
+
+
+def with_text_spacing(page, work):
+    """A copy of the page with the reader's spacing from the start, its policy letting that
+    style in by its hash, as a browser lets in a reader's own style."""
+    html = pathlib.Path(page).read_text(encoding="utf-8")
+    spacing = "'sha256-" + base64.b64encode(
+        hashlib.sha256(TEXT_SPACING.encode()).digest()).decode() + "'"
+    html, count = re.subn(r"style-src ", f"style-src {spacing} ", html, count=1)
+    assert count == 1, "no style-src in the page's policy"
+    html = html.replace("</head>", f"<style>{TEXT_SPACING}</style>\n</head>", 1)
+    copy = pathlib.Path(work) / "veltaro-text-spacing.html"
+    copy.write_text(html, encoding="utf-8")
+    return copy.resolve().as_uri()
+
+
+# Each text of the window drawn by the page (a box's own text scrolls), as line boxes: the
+# lines that an element clips or that run out of the window, and the lines that meet
+# another text or another control.
+CLIPPED_OR_OVERLAPPING = """(() => {
+  const window_ = document.getElementById('Veltaro');
+  const holders = [...window_.querySelectorAll('label, span, button')]
+    .filter(element => [...element.childNodes].some(node => node.nodeType === Node.TEXT_NODE
+                                                            && node.textContent.trim()));
+  const lines = holders.map(element => {
+    const text = document.createRange();
+    text.selectNodeContents(element);
+    return [...text.getClientRects()].filter(line => line.width > 0);
+  });
+  const inside = (line, box) => line.left >= box.left - 0.5 && line.right <= box.right + 0.5
+    && line.top >= box.top - 0.5 && line.bottom <= box.bottom + 0.5;
+  const meet = (a, b) => a.left < b.right - 0.5 && b.left < a.right - 0.5
+    && a.top < b.bottom - 0.5 && b.top < a.bottom - 0.5;
+  const clips = element => getComputedStyle(element).overflow !== 'visible';
+  const controls = [...window_.querySelectorAll('input, textarea, button')];
+  const found = [];
+  holders.forEach((element, at) => {
+    const name = element.id || element.parentElement.htmlFor || element.textContent;
+    for (let clip = element; clip !== window_.parentElement; clip = clip.parentElement) {
+      if ((clip === window_ || clips(clip))
+          && !lines[at].every(line => inside(line, clip.getBoundingClientRect())))
+        found.push(`${name}: cut by ${clip.id || clip.localName}`);
+    }
+    controls.filter(control => !control.contains(element) && !element.contains(control))
+      .forEach(control => {
+        if (lines[at].some(line => meet(line, control.getBoundingClientRect())))
+          found.push(`${name} meets ${control.id}`);
+      });
+    holders.forEach((other, next) => {
+      if (next > at && !other.contains(element) && !element.contains(other)
+          && lines[at].some(line => lines[next].some(line2 => meet(line, line2))))
+        found.push(`${element.textContent} meets ${other.textContent}`);
+    });
+  });
+  return found;
+})()"""
+
+# Lets every text of the window be drawn whole, wherever it runs.
+UNCLIPPED = """document.querySelectorAll('#Veltaro label, #Veltaro span, #Veltaro button')
+  .forEach(element => element.style.setProperty('overflow', 'visible', 'important'))"""
+# Each edge of the window's elements: where a clip is rounded to the screen's pixels, and
+# an engine may draw a pixel of a border or a first letter a shade apart.
+EDGES = """[...document.querySelectorAll('#Veltaro, #Veltaro *')].map(element => {
+  const box = element.getBoundingClientRect();
+  return [box.left, box.top, box.right, box.bottom].map(side => side * devicePixelRatio);
+})"""
+
+
+def unclipped_changes(clipped, whole, edges, box):
+    """The pixels in the box that change 3:1 once nothing is clipped, off the elements'
+    edges."""
+    def on_edge(px, py):
+        return any((abs(px - left) < 2 or abs(px - right) < 2) and top - 2 < py < bottom + 2
+                   or (abs(py - top) < 2 or abs(py - bottom) < 2) and left - 2 < px < right + 2
+                   for left, top, right, bottom in edges)
+    x, y, width, height = box
+    changed = [(px, py) for px in range(x, x + width) for py in range(y, y + height)
+               if contrast(clipped.getpixel((px, py)), whole.getpixel((px, py))) >= 3]
+    return [point for point in changed if not on_edge(*point)]
+
+
+# The reader's spacing put on once the page runs, as a tool that tests the spacing does:
+# the captions are fitted again, so it waits until none is cut (and fails saying so).
+SPACING_PUT_ON = f"""(() => {{
+  const spacing = new CSSStyleSheet();
+  spacing.replaceSync({json.dumps(TEXT_SPACING)});
+  document.adoptedStyleSheets = [...document.adoptedStyleSheets, spacing];
+}})()"""
+
+
+def text_spacing_clips_nothing(url, put_on_later=False):
+    """With the reader's spacing, every text lies within its element and meets no other
+    (the DOM), and drawing the texts unclipped changes no pixel a reader would see (a
+    screenshot)."""
+    def spaced(browser):
+        open_page(browser, url)
+        if put_on_later:
+            browser.evaluate(SPACING_PUT_ON)
+            try:
+                browser.wait_for(f"{CLIPPED_OR_OVERLAPPING}.length === 0")
+            except TimeoutError:
+                pass
+
+    def check(browser):
+        spaced(browser)
+        scale = browser.evaluate("devicePixelRatio")
+        window_ = [round(side * scale) for side in rect_of(browser, "Veltaro")]
+        for mode in range(3):
+            browser.click(selector(f"Option1({mode})"))
+            wrong = browser.evaluate(CLIPPED_OR_OVERLAPPING)
+            if wrong:
+                return f"mode {mode}: {wrong}"
+            edges = browser.evaluate(EDGES)
+            clipped = screenshot(browser)
+            browser.evaluate(UNCLIPPED)
+            changed = unclipped_changes(clipped, screenshot(browser), edges, window_)
+            if changed:
+                return f"mode {mode}: {len(changed)} pixels change once nothing is clipped," \
+                       f" first {changed[:5]}"
+            spaced(browser)
+        return None
+    return check
+
+
 def tab_order_and_arrows(browser):
     order = [focused(browser)]
     for _ in range(6):
@@ -306,6 +437,18 @@ def whole_window_on_a_phone(browser):
                "the keyboard the boxes ask for"))
 
 
+def zoomed_in_fourfold(browser):
+    """A 1280 x 720 screen at 400 %: 320 x 180 CSS pixels, the window taller than that, so
+    a desktop's scroll bar takes some of the width."""
+    browser.viewport(320, 180)
+    try:
+        viewport = browser.evaluate("[document.documentElement.scrollWidth,"
+                                    " document.documentElement.clientWidth]")
+        return expect(viewport[0] <= viewport[1], True, f"no sideways scroll {viewport}")
+    finally:
+        browser.viewport(800, 600)
+
+
 def tap_each_control(browser):
     seen = []
     for control, text in [("Text2(0)", "45"), ("Text2(1)", "60")]:
@@ -399,7 +542,7 @@ def nothing_else_asked_for_nothing_wrong(url):
     return check
 
 
-def checks_of(engine, group, url):
+def checks_of(engine, group, url, spaced_url):
     """The checks of the group that the engine's browser can run: Firefox's headless window
     is never the active one, so it draws no focus marks and Enter presses no button there;
     WebKitGTK's MiniBrowser has no touch and no window narrower than about 450 CSS pixels,
@@ -428,6 +571,7 @@ def checks_of(engine, group, url):
              enter_and_escape_do_nothing_on_an_option),
             ("the colours of the layout, in a screenshot", layout_colours),
             ("the window is 461 x 345 CSS pixels at zoom 1, centred", window_size_and_place),
+            ("zoomed in 400 %, the window fits beside the scroll bar", zoomed_in_fourfold),
         ]
         if kind.active_window:
             rows += [
@@ -455,6 +599,12 @@ def checks_of(engine, group, url):
     if hasattr(kind, "requests"):
         rows.append(("nothing asked for after load, nothing wrong reported",
                      nothing_else_asked_for_nothing_wrong(url)))
+    # Last: it opens a page of its own.
+    if group == "desktop":
+        rows += [("with the reader's text spacing no text is clipped or meets another",
+                  text_spacing_clips_nothing(spaced_url)),
+                 ("nor with the spacing put on once the page runs",
+                  text_spacing_clips_nothing(url, put_on_later=True))]
     return rows
 
 
@@ -464,7 +614,7 @@ def main(page, work, engine, group):
         if group == "phone":
             browser.viewport(360, 740, 3)
         checks = Checks(browser, url)
-        for name, check in checks_of(engine, group, url):
+        for name, check in checks_of(engine, group, url, with_text_spacing(page, work)):
             checks.run(name, check)
     checks.finish(f"page ({engine}, {group})")
 
