@@ -17,11 +17,17 @@ AddModule "log" "sd_generic" "log.conf"
 DefaultModule log
 AudioOutputMethod "libao"
 EOF
-cat >"$x_session_work/speechd/modules/log.conf" <<EOF
-GenericExecuteSynth "printf '%s\\\\n' \\'\$DATA\\' >>$speech"
-GenericLanguage "en" "en" "utf-8"
-AddVoice "en" "MALE1" "en"
-EOF
+# The voice declares UTF-8 for each language Orca may ask for (English, Bulgarian, and the
+# locale's), or the module writes Cyrillic as "???".
+locale_language=${LC_ALL:-${LANG:-en}}
+locale_language=${locale_language%%[_.@]*}
+{
+  echo "GenericExecuteSynth \"printf '%s\\\\n' \\'\$DATA\\' >>$speech\""
+  for language in $(printf '%s\n' en bg "$locale_language" | grep -v '^C$\|^POSIX$' | sort -u); do
+    echo "GenericLanguage \"$language\" \"$language\" \"utf-8\""
+  done
+  echo 'AddVoice "en" "MALE1" "en"'
+} >"$x_session_work/speechd/modules/log.conf"
 # The server opens a sound output even for a voice that plays nothing: libao's null one.
 echo default_driver=null >"$x_session_work/reader-home/.libao"
 HOME=$x_session_work/reader-home speech-dispatcher --run-single --timeout 0 \
