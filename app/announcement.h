@@ -3,6 +3,8 @@
 #include <QLineEdit>
 #include <QWidget>
 
+#include "window/layout.h"
+
 namespace app {
 
 // The window's notification, which a screen reader speaks as it is raised; it is never
@@ -16,8 +18,8 @@ class Announcement final : public QWidget {
   void Raise(const QString& text);
 };
 
-// Announces the text the program has just written into a box, unless the focus is in that
-// box, where the screen reader reads the change itself, or the box is emptied.
-void AnnounceWrittenText(QLineEdit& box);
+// Tells the screen reader what window::Announcement says of the text just written into the
+// box, named by the label it has as its buddy.
+void AnnounceWrittenText(const window::ControlLayout& control, QLineEdit& box);
 
 }  // namespace app

@@ -58,7 +58,7 @@ void QtTextBox::SetText(std::string_view text) {
     QPixmap scratch(box.size());
     box.render(&scratch);
   }
-  if (Layout().announcesChanges) AnnounceWrittenText(box);
+  AnnounceWrittenText(Layout(), box);
 }
 
 void QtTextBox::SetLocked(bool locked) {

@@ -3,10 +3,11 @@
 
 source "$(dirname "${BASH_SOURCE[0]}")/test-session.sh"
 
-# The id of the program's window, once it is there.
+# The id of the program's window, once it is shown: a browser also has unmapped windows of
+# the same name, which no window manager can activate.
 await_window() {
-  await xdotool search --name "$1" || fail "no window named $1"
-  xdotool search --name "$1" | head -n 1
+  await xdotool search --onlyvisible --name "$1" || fail "no window named $1 is shown"
+  xdotool search --onlyvisible --name "$1" | head -n 1
 }
 
 # Has the window manager give the window the focus, and waits until it has, for a while.

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "web/page_parts.h"
+#include "window/announcement.h"
 #include "window/character_limit.h"
 #include "window/control_error.h"
 #include "window/fitted_caption.h"
@@ -42,19 +43,18 @@ void PageTextBox::SetText(std::string_view text) {
   Expect(limit == 0 || window::CharacterCount(dom::Utf16(text)) <= limit, "Text");
   Check(dom::SetText(Id(), text), "Text");
   Check(dom::ShowStart(Id()), "Text");
-  if (Layout().announcesChanges && !text.empty()) Announce(text);
+  Announce(text);
 }
 
-// Named by its label's caption, as the desktop programs' screen readers say it: "КПД % 75%".
+// The label's caption, as the page shows it now, names the text in what the reader says.
 void PageTextBox::Announce(std::string_view text) const {
-  std::string words(text);
+  std::string caption;
   if (const std::optional<window::ControlName> label = Layout().labelledBy) {
-    if (std::optional<std::string> caption =
-            dom::Text(window::ElementName(label->name, label->index))) {
-      words = *caption + " " + words;
-    }
+    caption = dom::Text(window::ElementName(label->name, label->index)).value_or("");
   }
-  dom::Announce(kAnnouncementId, words);
+  if (const std::optional<std::string> words = window::Announcement(Layout(), caption, text)) {
+    dom::Announce(kAnnouncementId, *words);
+  }
 }
 
 void PageTextBox::SetLocked(bool locked) {

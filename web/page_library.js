@@ -258,6 +258,9 @@ mergeInto(LibraryManager.library, {
     close.type = 'button';
     close.textContent = veltaroText(button, buttonLength);
     close.addEventListener('click', () => dialog.close());
+    // Orca in Firefox says only the focused button of a dialog that opens, not the dialog:
+    // the button is described by the whole report, so every reader hears it with the focus.
+    close.setAttribute('aria-describedby', 'report-title report-message report-consequence');
     dialog.append(paragraph('report-title', title, titleLength),
                   paragraph('report-message', message, messageLength),
                   paragraph('report-consequence', consequence, consequenceLength), close);

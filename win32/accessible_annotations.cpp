@@ -50,17 +50,18 @@ void SetAccessibleName(HWND control, std::string_view name) {
                           text.data());
 }
 
-void SetLiveRegion(HWND box) {
+void SetLiveRegion(HWND control) {
   const auto service = AnnotationService();
   if (!service) return;
   VARIANT polite{};
   polite.vt = VT_I4;
   polite.lVal = kPolite;
-  service->SetHwndProp(box, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, kLiveSetting, polite);
+  service->SetHwndProp(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, kLiveSetting,
+                       polite);
 }
 
-void AnnounceLiveRegion(HWND box) {
-  NotifyWinEvent(kLiveRegionChanged, box, OBJID_CLIENT, CHILDID_SELF);
+void AnnounceLiveRegion(HWND control) {
+  NotifyWinEvent(kLiveRegionChanged, control, OBJID_CLIENT, CHILDID_SELF);
 }
 
 void ClearAnnotations(HWND control) {

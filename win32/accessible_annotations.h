@@ -26,12 +26,13 @@ class ComApartment {
 // The name a control has for a screen reader where no label gives it one.
 void SetAccessibleName(HWND control, std::string_view name);
 
-// Makes a box a polite live region: a screen reader reads out what the program writes
-// there.
-void SetLiveRegion(HWND box);
+// Makes a control a polite live region: a screen reader speaks its name when it raises a
+// live-region change, once it has finished what it was saying.
+void SetLiveRegion(HWND control);
 
-// Tells screen readers that the text of a live region changed.
-void AnnounceLiveRegion(HWND box);
+// Tells screen readers that a live region changed. Windows 7 declares no such event, but
+// NVDA listens for it there too.
+void AnnounceLiveRegion(HWND control);
 
 // Lets go of what was said of a control, before it is destroyed.
 void ClearAnnotations(HWND control);

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "win32/announcer.h"
 #include "win32/control_colours.h"
 #include "win32/control_windows.h"
 #include "win32/dpi.h"
@@ -45,6 +46,7 @@ FormWindow::FormWindow(HINSTANCE instance) {
     Add(control, handle);
     return handle;
   });
+  announcer_ = CreateAnnouncer(Handle());
   Place();
   // Focus marks show or hide as Windows' keyboard-cues setting and the last input have them.
   SendMessageW(Handle(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_INITIALIZE, UISF_HIDEFOCUS), 0);
@@ -55,8 +57,8 @@ void FormWindow::Annotate() {
   for (const Control& control : controls_) {
     const ControlLayout& layout = *control.layout;
     if (!layout.accessibleName.empty()) SetAccessibleName(control.handle, layout.accessibleName);
-    if (layout.announcesChanges) SetLiveRegion(control.handle);
   }
+  SetLiveRegion(announcer_);
 }
 
 void FormWindow::SetFont(int dpi) {
@@ -180,6 +182,7 @@ void FormWindow::OnDpiChanged(int dpi, const RECT& suggested) {
 // with it.
 void FormWindow::OnDestroy() {
   for (const Control& control : controls_) ClearAnnotations(control.handle);
+  ClearAnnotations(announcer_);
   PostQuitMessage(0);
 }
 

@@ -69,6 +69,7 @@ class FormWindow final : public window::BoundForm<Win32TextBox, Win32Label, Win3
   GdiObject<HFONT> font_;
   Palette palette_;
   std::vector<Control> controls_;  // in tab order
+  HWND announcer_ = nullptr;       // see announcer.h
   // Last, so that it is destroyed first, while all its controls use is still there.
   std::unique_ptr<HWND__, WindowDestroyer> window_;
 };

@@ -3,10 +3,11 @@
 #include <optional>
 #include <utility>
 
-#include "win32/accessible_annotations.h"
+#include "win32/announcer.h"
 #include "win32/fitted_label_font.h"
 #include "win32/text_conversion.h"
 #include "win32/window_text.h"
+#include "window/announcement.h"
 #include "window/character_limit.h"
 
 namespace win32 {
@@ -27,6 +28,13 @@ void KeepGroupReachable(HWND button) {
 }
 
 }  // namespace
+
+// The caption of the label that names the box: the control before it, as Windows itself
+// names a box for a screen reader.
+std::string Win32TextBox::LabelCaption(HWND box) const {
+  if (!Layout().labelledBy) return {};
+  return ToUtf8(WindowText(GetWindow(box, GW_HWNDPREV)).value_or(L""));
+}
 
 HWND Win32Control::Existing() const {
   if (IsWindow(handle_) == FALSE) Missing();
@@ -53,8 +61,9 @@ void Win32TextBox::SetText(std::string_view text) {
   // A text wider than the box shows its beginning, so that a minus sign is always seen.
   SendMessageW(Existing(), EM_SETSEL, 0, 0);
   SendMessageW(Existing(), EM_SCROLLCARET, 0, 0);
-  // An emptied box has nothing to say.
-  if (!text.empty() && Layout().announcesChanges) AnnounceLiveRegion(Existing());
+  const std::optional<std::string> words =
+      window::Announcement(Layout(), LabelCaption(Existing()), text);
+  if (words) Announce(GetAncestor(Existing(), GA_ROOT), *words);
 }
 
 void Win32TextBox::SetLocked(bool locked) {

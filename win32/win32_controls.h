@@ -37,6 +37,9 @@ class Win32TextBox final : public window::TextBox, Win32Control {
   std::string Text() const override;
   void SetText(std::string_view text) override;
   void SetLocked(bool locked) override;
+
+ private:
+  std::string LabelCaption(HWND box) const;
 };
 
 class Win32Label final : public window::Label, Win32Control {

@@ -95,6 +95,11 @@ def while_reported(browser):
         wrong.append(f"the report describes {description!r}")
     if focused != ("button", "OK", {}):
         wrong.append(f"the focus is on {focused}")
+    # A reader that says only the focused button (Orca in Firefox) hears the report with it.
+    heard = node_of(browser, ":focus").get("description", {}).get("value", "")
+    whole = "Велтаро Грешка 6: Overflow Изчислението е прекъснато; въведеното е запазено."
+    if heard != whole:
+        wrong.append(f"the focused button is described as {heard!r}")
     return "; ".join(wrong) or None
 
 

@@ -1,8 +1,11 @@
-// What a screen reader finds of the window under Wine: the help box's name and the result
-// box's live region, given through Windows' annotation service, the boxes' roles through
-// Active Accessibility, and the event that has each result read out.
+// What a screen reader finds of the window under Wine: the help box's name and the live
+// region, given through Windows' annotation service, the controls' roles through Active
+// Accessibility, and what a reader speaks of each result.
 #include <oleacc.h>
 
+#include <cstdint>
+#include <cstring>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <variant>
@@ -12,6 +15,7 @@
 #include "win32/text_conversion.h"
 #include "win32/window_text.h"
 #include "window/fixed_texts.h"
+#include "window/form.h"
 
 namespace {
 
@@ -43,13 +47,48 @@ class ScreenReader : public win32_test::Window {
   }
 };
 
-// The live-region changes raised while a test listens: the control and what it then shows.
-std::vector<std::pair<HWND, std::string>> announced;
+// A stand-in for NVDA, listening to the window's live-region changes. NVDA speaks the name
+// of the object that raised the event, nothing else (event_liveRegionChange of its
+// NVDAObject), resolved as Windows resolves it: the name the program annotated, else the one
+// Active Accessibility's proxy gives. Narrator, through UI Automation, reads the same name,
+// and only from an element that is a live region.
+struct Heard {
+  std::string words;
+  bool live;
+
+  friend bool operator==(const Heard&, const Heard&) = default;
+  friend std::ostream& operator<<(std::ostream& out, const Heard& heard) {
+    return out << '"' << heard.words << '"' << (heard.live ? "" : " (from no live region)");
+  }
+};
+
+const win32_test::AnnotationStore* store = nullptr;
+std::vector<Heard> heard;
+
+std::string NameOf(HWND control, LONG object, LONG child) {
+  if (const auto* name = store->Find(control, PROPID_ACC_NAME)) {
+    return win32::ToUtf8(std::get<std::wstring>(*name));
+  }
+  IAccessible* accessible = nullptr;
+  VARIANT item{};
+  if (FAILED(AccessibleObjectFromEvent(control, static_cast<DWORD>(object),
+                                       static_cast<DWORD>(child), &accessible, &item))) {
+    return "(no accessible object)";
+  }
+  BSTR name = nullptr;
+  std::string words;
+  if (accessible->get_accName(item, &name) == S_OK && name != nullptr) {
+    words = win32::ToUtf8(std::wstring(name, SysStringLen(name)));
+  }
+  SysFreeString(name);
+  accessible->Release();
+  return words;
+}
 
 void CALLBACK Listen(HWINEVENTHOOK, DWORD, HWND control, LONG object, LONG child, DWORD, DWORD) {
-  if (object == OBJID_CLIENT && child == CHILDID_SELF) {
-    announced.emplace_back(control, win32::ToUtf8(win32::WindowText(control).value_or(L"")));
-  }
+  const auto* live = store->Find(control, kLiveSetting);
+  heard.push_back(
+      {NameOf(control, object, child), live != nullptr && std::get<LONG>(*live) == kPolite});
 }
 
 TEST_F(ScreenReader, TheHelpBoxIsANamedReadOnlyText) {
@@ -61,11 +100,18 @@ TEST_F(ScreenReader, TheHelpBoxIsANamedReadOnlyText) {
   EXPECT_EQ(win32::ToUtf8(std::get<std::wstring>(*name)), window::kHelpTextName);
 }
 
-TEST_F(ScreenReader, OnlyTheResultBoxIsALiveRegion) {
-  EXPECT_EQ(RoleAndState("Text2(2)").first, ROLE_SYSTEM_TEXT);
-  const auto* live = annotations_.Find(Control("Text2(2)"), kLiveSetting);
-  ASSERT_NE(live, nullptr) << "the result box is no live region";
-  EXPECT_EQ(std::get<LONG>(*live), kPolite) << "a result waits for the reader to finish";
+TEST_F(ScreenReader, OneControlIsAPoliteLiveRegionAndNoneOfTheLayouts) {
+  std::vector<HWND> live;
+  for (const auto& [key, value] : annotations_.All()) {
+    if (std::memcmp(&key.second, &kLiveSetting, sizeof(GUID)) != 0) continue;
+    live.push_back(key.first);
+    EXPECT_EQ(std::get<LONG>(value), kPolite) << "a result waits for the reader to finish";
+  }
+  ASSERT_EQ(live.size(), 1U);
+  for (const window::ControlLayout& control : window::MainWindowControls()) {
+    EXPECT_NE(Find(window::ControlNameOf(control)), live.front())
+        << window::ControlNameOf(control) << " would be spoken by its own name";
+  }
   EXPECT_EQ(annotations_.All().size(), 2U) << "nothing else is named or live";
 }
 
@@ -81,33 +127,57 @@ TEST_F(ScreenReader, WhatWasSaidOfTheControlsGoesWithTheWindow) {
   EXPECT_EQ(annotations_.All().size(), held);
 }
 
-TEST_F(ScreenReader, EachResultIsAnnouncedWithTheFocusStayingOnTheButton) {
-  announced.clear();
+TEST_F(ScreenReader, EachResultIsSpokenWholeWithItsLabelAndTheFocusStaysOnTheButton) {
+  store = &annotations_;
+  heard.clear();
   HWINEVENTHOOK hook = SetWinEventHook(kLiveRegionChanged, kLiveRegionChanged, nullptr, &Listen,
                                        GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
   ASSERT_NE(hook, nullptr);
-  const std::vector<std::pair<HWND, std::string>> result = {{Control("Text2(2)"), "75%"}};
+  const std::vector<Heard> first = {{"КПД % 75%", true}};
   const struct {
     const char* why;
     const wchar_t* part;
     const wchar_t* whole;
-    std::vector<std::pair<HWND, std::string>> heard;
+    std::vector<Heard> said;
   } cases[] = {
-      {"a result", L"45", L"60", result},
-      {"the same result asked again", L"45", L"60", result},
+      {"a result", L"45", L"60", first},
+      {"the same result asked again", L"45", L"60", first},
+      {"a longer result, whole, not the digits that changed",
+       L"46",
+       L"60",
+       {{"КПД % 76.67%", true}}},
       {"a whole below 1 writes nothing", L"5", L"0", {}},
   };
   for (const auto& c : cases) {
     SetFocus(Control("Command1(0)"));
     Calculate(c.part, c.whole);
-    EXPECT_EQ(announced, c.heard) << c.why;
+    EXPECT_EQ(heard, c.said) << c.why;
     EXPECT_EQ(Focused(), "Command1(0)") << c.why;
-    announced.clear();
+    heard.clear();
   }
   Type("Text2(0)", L"7");
   Click("Command1(1)");
-  EXPECT_TRUE(announced.empty()) << "typing and emptying the boxes announce nothing";
+  EXPECT_TRUE(heard.empty()) << "typing and emptying the boxes announce nothing";
   UnhookWinEvent(hook);
+}
+
+// Windows' own proxy reads an option button's role, name and checked state from the
+// button itself: its radio-button style, its caption and its check. Wine's proxy calls
+// every button a client object and reports no check, so role and check are read from the
+// button as Windows' proxy reads them; the name through Active Accessibility.
+TEST_F(ScreenReader, OptionButtonsAreRadioButtonsNamedByTheirCaptionsAndChecked) {
+  store = &annotations_;
+  Click("Option1(1)");
+  const char* const captions[] = {"КПД", "рандеман", "практически добив"};
+  for (std::int16_t index = 0; index < 3; ++index) {
+    const std::string name = window::ElementName(window::kOption1, index);
+    HWND button = Control(name);
+    const auto style = GetWindowLongPtrW(button, GWL_STYLE) & BS_TYPEMASK;
+    EXPECT_TRUE(style == BS_AUTORADIOBUTTON || style == BS_RADIOBUTTON) << name;
+    EXPECT_EQ(NameOf(button, OBJID_CLIENT, CHILDID_SELF), captions[index]) << name;
+    const bool checked = (SendMessageW(button, BM_GETSTATE, 0, 0) & BST_CHECKED) != 0;
+    EXPECT_EQ(checked, index == 1) << name;
+  }
 }
 
 }  // namespace
