@@ -24,12 +24,13 @@ deps-windows:
 deps-web:
 	@scripts/install-deps build web
 
+# A configure that fails leaves no cache behind, so that the next make configures again.
 $(BUILD)/CMakeCache.txt: | deps-build
-	cmake --preset default
+	cmake --preset default || { rm -f $@; exit 1; }
 
 # Every further tree is configured from the preset of its name: build-windows from "windows".
 build-%/CMakeCache.txt:
-	cmake --preset $*
+	cmake --preset $* || { rm -f $@; exit 1; }
 
 build: deps-build $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
