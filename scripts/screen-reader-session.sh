@@ -19,9 +19,17 @@ AudioOutputMethod "libao"
 EOF
 cat >"$x_session_work/speechd/modules/log.conf" <<EOF
 GenericExecuteSynth "printf '%s\\\\n' \\'\$DATA\\' >>$speech"
-GenericLanguage "en" "en" "utf-8"
-AddVoice "en" "MALE1" "en"
 EOF
+# The voice logs a language as UTF-8 only where it declares it, else Cyrillic as "???":
+# English, Bulgarian, and the language of Orca's locale, which Orca 48 asks for.
+reader_language=${LC_ALL:-${LC_MESSAGES:-${LANG:-}}}
+reader_language=${reader_language%%[_.@]*}
+reader_languages=$(printf '%s\n' en bg "$reader_language" | grep -v -x -e '' -e C -e POSIX |
+  awk '!seen[$0]++')
+for language in $reader_languages; do
+  printf 'GenericLanguage "%s" "%s" "utf-8"\nAddVoice "%s" "MALE1" "%s"\n' \
+    "$language" "$language" "$language" "$language" >>"$x_session_work/speechd/modules/log.conf"
+done
 # The server opens a sound output even for a voice that plays nothing: libao's null one.
 echo default_driver=null >"$x_session_work/reader-home/.libao"
 HOME=$x_session_work/reader-home speech-dispatcher --run-single --timeout 0 \
