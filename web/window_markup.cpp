@@ -77,7 +77,7 @@ class MarkupForm final : public window::BoundForm<MarkupTextBox, MarkupLabel, Ma
           Add(control, state);
           return state;
         },
-        [](ControlState* label, ControlState* box) {
+        [](ControlState* label, const ControlState* box) {
           label->names = window::ControlNameOf(*box->layout);
         });
   }
