@@ -21,11 +21,11 @@ cat >"$x_session_work/speechd/modules/log.conf" <<EOF
 GenericExecuteSynth "printf '%s\\\\n' \\'\$DATA\\' >>$speech"
 EOF
 # The voice logs a language as UTF-8 only where it declares it, else Cyrillic as "???":
-# English, Bulgarian, and the language of Orca's locale, which Orca 48 asks for.
-reader_language=${LC_ALL:-${LC_MESSAGES:-${LANG:-}}}
+# English, Bulgarian, and the language of Orca's locale, which Orca 48 asks for, in lower
+# case ("c" in the C locale).
+reader_language=${LC_ALL:-${LC_MESSAGES:-${LANG:-C}}}
 reader_language=${reader_language%%[_.@]*}
-reader_languages=$(printf '%s\n' en bg "$reader_language" | grep -v -x -e '' -e C -e POSIX |
-  awk '!seen[$0]++')
+reader_languages=$(printf '%s\n' en bg "${reader_language,,}" | awk '!seen[$0]++')
 for language in $reader_languages; do
   printf 'GenericLanguage "%s" "%s" "utf-8"\nAddVoice "%s" "MALE1" "%s"\n' \
     "$language" "$language" "$language" "$language" >>"$x_session_work/speechd/modules/log.conf"
