@@ -6,6 +6,8 @@ WINDOWS_BUILD := build-windows
 WEB_BUILD := build-web
 RELEASE_BUILD := build-release
 DEBIAN_BUILD := build-debian
+# The other Debian release's root, and the Linux program's build in it.
+OTHER_RELEASE := build-other-release
 JOBS := $(shell nproc)
 FUZZ_SECONDS := 180
 
@@ -24,12 +26,13 @@ deps-windows:
 deps-web:
 	@scripts/install-deps build web
 
+# A configure that fails leaves no cache behind, so that the next make configures again.
 $(BUILD)/CMakeCache.txt: | deps-build
-	cmake --preset default
+	cmake --preset default || { rm -f $@; exit 1; }
 
 # Every further tree is configured from the preset of its name: build-windows from "windows".
 build-%/CMakeCache.txt:
-	cmake --preset $*
+	cmake --preset $* || { rm -f $@; exit 1; }
 
 build: deps-build $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
@@ -53,8 +56,9 @@ run: build
 # no 32-bit code runs, README); then a
 # packager's builds, each with the unit tests: Release with the compiler's default flags,
 # and Debian's own flags;
-# last the browser's build, its unit tests under Node.js and the page's in Chromium, Firefox
-# ESR and WebKitGTK, and under Orca.
+# then the browser's build, its unit tests under Node.js and the page's in Chromium, Firefox
+# ESR and WebKitGTK, and under Orca; last the Linux program built and tested in a root of
+# the other Debian release (13 on 12, 12 on 13).
 check: deps-check build build-sanitize windows web
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 	ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j $(JOBS)
@@ -62,6 +66,8 @@ check: deps-check build build-sanitize windows web
 	scripts/packager-build release $(RELEASE_BUILD)
 	scripts/packager-build debian $(DEBIAN_BUILD)
 	ctest --test-dir $(WEB_BUILD) --output-on-failure -j $(JOBS)
+	scripts/release-root $(OTHER_RELEASE)/root
+	scripts/release-check $(OTHER_RELEASE)/root $(OTHER_RELEASE)/build
 
 # The calculation's micro-benchmarks, the start-up against a bare Qt window, and the time
 # from a click on "Изчисли" to the result painted; the Windows program's size, imports and

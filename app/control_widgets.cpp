@@ -15,6 +15,7 @@
 #include <limits>
 
 #include "window/character_limit.h"
+#include "window/contrast.h"
 #include "window/control_error.h"
 #include "window/pixels.h"
 
@@ -181,6 +182,14 @@ QRect LogicalRect(const window::ControlLayout& control) {
 void Paint(QWidget& widget, window::Rgb rgb) {
   QPalette palette = widget.palette();
   palette.setColor(widget.backgroundRole(), ToColor(rgb));
+  // The desktop's text colour where it reads on the layout's colour; where it does not (a
+  // dark palette's light text on a pastel face), black or white, whichever reads better.
+  // What stands on the widget without a colour of its own inherits it.
+  for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+    const QColor desktop = palette.color(group, widget.foregroundRole());
+    palette.setColor(group, widget.foregroundRole(),
+                     ToColor(window::LegibleOn(rgb, ToRgb(desktop), window::kReadableText)));
+  }
   widget.setPalette(palette);
   // A command button draws its own face in the colour; the rest fill their rectangle.
   widget.setAutoFillBackground(qobject_cast<QPushButton*>(&widget) == nullptr);

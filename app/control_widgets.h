@@ -22,7 +22,8 @@ QWidget* CreateControl(const window::ControlLayout& control, QWidget& container)
 QColor ToColor(window::Rgb rgb);
 window::Rgb ToRgb(const QColor& colour);
 
-// Gives the widget its background colour, in the role it draws its background with.
+// Gives the widget its background colour, in the role it draws its background with, and a
+// text colour that reads on it.
 void Paint(QWidget& widget, window::Rgb rgb);
 
 }  // namespace app

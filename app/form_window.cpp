@@ -9,6 +9,7 @@
 
 #include "app/control_widgets.h"
 #include "app/error_report.h"
+#include "app/legacy_title.h"
 #include "app/title_bar.h"
 #include "app/window_font.h"
 #include "app/window_icon.h"
@@ -26,6 +27,7 @@ using window::ControlLayout;
 QWidget* Furnish(QWidget& form, const window::WindowLayout& layout) {
   form.setObjectName(FromUtf8(layout.name));
   form.setWindowTitle(FromUtf8(layout.caption));
+  KeepLegacyTitle(form);
   form.setFont(WindowFont(layout.font));
   const QSize client(window::TwipsToPixels(layout.clientWidth),
                      window::TwipsToPixels(layout.clientHeight));

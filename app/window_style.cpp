@@ -27,10 +27,10 @@ QColor MarkColour(const QColor& face, const QColor& caption) {
 
 // Fusion, but with command buttons drawn as a raised panel whose face is exactly the
 // button colour, and focus marks that are seen on every control: a dotted one inside a
-// command button's face and around an option button's caption, and the boxes' focused
-// frame around the help text. Fusion itself would lighten and desaturate a button's face
-// and tint it on focus, mark an option in pale blue on its colour (1.5:1) and the help text
-// not at all.
+// command button's face and around an option button's caption, and a two-ringed focused
+// frame around every box, the help text included. Fusion itself would lighten and
+// desaturate a button's face and tint it on focus, mark an option in pale blue on its colour
+// (1.5:1), a box in one blue ring lost on a dark field, and the help text not at all.
 class WindowStyle final : public QProxyStyle {
  public:
   WindowStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
@@ -47,7 +47,10 @@ class WindowStyle final : public QProxyStyle {
           MarkColour(option->palette.window().color(), option->palette.windowText().color()));
     } else if (element == PE_Frame && (option->state & State_HasFocus) != 0 &&
                qobject_cast<const QPlainTextEdit*>(widget) != nullptr) {
-      QProxyStyle::drawPrimitive(PE_FrameLineEdit, option, painter, widget);
+      drawPrimitive(PE_FrameLineEdit, option, painter, widget);
+    } else if (element == PE_FrameLineEdit && (option->state & State_HasFocus) != 0) {
+      QProxyStyle::drawPrimitive(element, option, painter, widget);
+      DrawBoxFocusFrame(*painter, option->rect, option->palette);
     } else {
       QProxyStyle::drawPrimitive(element, option, painter, widget);
     }
@@ -64,6 +67,15 @@ class WindowStyle final : public QProxyStyle {
     }
   }
 
+  // The help text's frame is as wide as a box's, room for both rings of its focused frame.
+  int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                  const QWidget* widget) const override {
+    if (metric == PM_DefaultFrameWidth && qobject_cast<const QPlainTextEdit*>(widget) != nullptr) {
+      return 2;
+    }
+    return QProxyStyle::pixelMetric(metric, option, widget);
+  }
+
   QRect subElementRect(SubElement element, const QStyleOption* option,
                        const QWidget* widget) const override {
     if (element == SE_PushButtonFocusRect) {
@@ -74,6 +86,22 @@ class WindowStyle final : public QProxyStyle {
   }
 
  private:
+  // A box's focused frame stands between two colours, the one it stands on outside and its
+  // field inside (dark in a dark palette, on a pastel window): an outer ring that is seen on
+  // the one, and an inner ring seen on the other.
+  static void DrawBoxFocusFrame(QPainter& painter, const QRect& rect, const QPalette& palette) {
+    const QColor highlight = palette.highlight().color().darker(125);
+    DrawRing(painter, rect, MarkColour(palette.window().color(), highlight));
+    DrawRing(painter, rect.adjusted(1, 1, -1, -1), MarkColour(palette.base().color(), highlight));
+  }
+
+  static void DrawRing(QPainter& painter, const QRect& rect, const QColor& colour) {
+    painter.fillRect(rect.left(), rect.top(), rect.width(), 1, colour);
+    painter.fillRect(rect.left(), rect.bottom(), rect.width(), 1, colour);
+    painter.fillRect(rect.left(), rect.top(), 1, rect.height(), colour);
+    painter.fillRect(rect.right(), rect.top(), 1, rect.height(), colour);
+  }
+
   // Every other pixel of the rectangle's outline.
   static void DrawFocusMark(QPainter& painter, const QRect& rect, const QColor& colour) {
     painter.save();

@@ -16,6 +16,7 @@ string(REPLACE "." ";" domain_parts "${VELTARO_PUBLISHER_DOMAIN}")
 list(REVERSE domain_parts)
 list(JOIN domain_parts "." reversed_domain)
 set(VELTARO_APP_ID "${reversed_domain}.${VELTARO_PACKAGE_NAME}")
+set(VELTARO_DEVELOPER_ID "${reversed_domain}")
 
 # The program states its version with two decimals: 1.0 is "1.00".
 if(PROJECT_VERSION_MINOR LESS 10)

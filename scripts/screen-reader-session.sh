@@ -17,17 +17,19 @@ AddModule "log" "sd_generic" "log.conf"
 DefaultModule log
 AudioOutputMethod "libao"
 EOF
-# The voice declares UTF-8 for each language Orca may ask for (English, Bulgarian, and the
-# locale's), or the module writes Cyrillic as "???".
-locale_language=${LC_ALL:-${LANG:-en}}
-locale_language=${locale_language%%[_.@]*}
-{
-  echo "GenericExecuteSynth \"printf '%s\\\\n' \\'\$DATA\\' >>$speech\""
-  for language in $(printf '%s\n' en bg "$locale_language" | grep -v '^C$\|^POSIX$' | sort -u); do
-    echo "GenericLanguage \"$language\" \"$language\" \"utf-8\""
-  done
-  echo 'AddVoice "en" "MALE1" "en"'
-} >"$x_session_work/speechd/modules/log.conf"
+cat >"$x_session_work/speechd/modules/log.conf" <<EOF
+GenericExecuteSynth "printf '%s\\\\n' \\'\$DATA\\' >>$speech"
+EOF
+# The voice logs a language as UTF-8 only where it declares it, else Cyrillic as "???":
+# English, Bulgarian, and the language of Orca's locale, which Orca 48 asks for, in lower
+# case ("c" in the C locale).
+reader_language=${LC_ALL:-${LC_MESSAGES:-${LANG:-C}}}
+reader_language=${reader_language%%[_.@]*}
+reader_languages=$(printf '%s\n' en bg "${reader_language,,}" | awk '!seen[$0]++')
+for language in $reader_languages; do
+  printf 'GenericLanguage "%s" "%s" "utf-8"\nAddVoice "%s" "MALE1" "%s"\n' \
+    "$language" "$language" "$language" "$language" >>"$x_session_work/speechd/modules/log.conf"
+done
 # The server opens a sound output even for a voice that plays nothing: libao's null one.
 echo default_driver=null >"$x_session_work/reader-home/.libao"
 HOME=$x_session_work/reader-home speech-dispatcher --run-single --timeout 0 \
@@ -40,33 +42,13 @@ export SPEECHD_ADDRESS=unix_socket:$x_session_work/speechd.sock
 HOME=$x_session_work/reader-home orca >"$x_session_work/orca.log" 2>&1 &
 x_session_pids+=($!)
 
-# Whether a line of the log after the given one matches.
-heard() {  # pattern, after line
-  tail -n "+$(($2 + 1))" "$speech" | grep -q -- "$1"
-}
-
 # Waits until a line of the log after the given one matches; fails with what was said.
 await_speech() {  # pattern, after line, seconds
   for _ in $(seq $((${3:-10} * 10))); do
-    heard "$1" "$2" && return 0
+    tail -n "+$(($2 + 1))" "$speech" | grep -q -- "$1" && return 0
     sleep 0.1
   done
   fail "Orca did not say $1; it said: $(tail -n "+$(($2 + 1))" "$speech" | tr '\n' '|')"
-}
-
-# Presses a key again and again, up to the given number of times, until Orca says what
-# matches after it; fails with all that was said.
-press_until() {  # key, pattern, times
-  local before
-  for _ in $(seq "$3"); do
-    before=$(spoken)
-    xdotool key "$1"
-    for _ in $(seq 15); do
-      heard "$2" "$before" && return 0
-      sleep 0.1
-    done
-  done
-  fail "Orca did not say $2 after $1, $3 times; it said: $(tr '\n' '|' <"$speech")"
 }
 
 # How many lines Orca has said so far.

@@ -3,7 +3,13 @@
 // cross as UTF-8 (pointer and length in bytes), a box's text as it is held, in UTF-16 units.
 // Each operation on an element answers 1 when the element took what it was given, 0 when
 // it did not, and -1 when there is no such element.
+// Emscripten 3.1.6 keeps the UTF-8 helpers in its runtime; later ones in the library, where a
+// function has them only by naming them: name those the library has.
+const veltaroUtf8Helpers = ['$UTF8ToString', '$lengthBytesUTF8', '$stringToUTF8']
+    .filter(helper => helper in LibraryManager.library);
+
 mergeInto(LibraryManager.library, {
+  $veltaroText__deps: veltaroUtf8Helpers,
   $veltaroText: function(pointer, length) {
     return UTF8ToString(pointer, length);
   },
@@ -30,6 +36,7 @@ mergeInto(LibraryManager.library, {
 
   // A text written into a buffer of the program's with room for `capacity` bytes, the
   // terminating zero included; the answer is its length, so that a short buffer is seen.
+  $veltaroWriteUtf8__deps: veltaroUtf8Helpers,
   $veltaroWriteUtf8: function(text, buffer, capacity) {
     const length = lengthBytesUTF8(text);
     if (length < capacity) stringToUTF8(text, buffer, capacity);

@@ -25,8 +25,8 @@ struct ControlState {
   std::string text;  // a caption, or a box's text
   bool locked = false;
   bool checked = false;
-  std::string names;                    // the box a label names, if any
-  std::vector<ControlState*> children;  // a container's controls, in tab order
+  std::string names{};                    // the box a label names, if any
+  std::vector<ControlState*> children{};  // a container's controls, in tab order
 };
 
 class MarkupControl : protected window::ControlElement {
@@ -77,7 +77,7 @@ class MarkupForm final : public window::BoundForm<MarkupTextBox, MarkupLabel, Ma
           Add(control, state);
           return state;
         },
-        [](ControlState* label, ControlState* box) {
+        [](ControlState* label, const ControlState* box) {
           label->names = window::ControlNameOf(*box->layout);
         });
   }

@@ -79,7 +79,9 @@ ControlClass ClassOf(const ControlLayout& control, const ControlLayout* previous
   return made;
 }
 
+// creation goes on to CreateWindowExW, which takes it as LPVOID, not as a pointer to const.
 HWND CreateControl(const ControlLayout& control, const ControlLayout* previous,
+                   // cppcheck-suppress constParameterPointer
                    std::size_t tabPosition, HWND container, HFONT font, void* creation) {
   const ControlClass kind = ClassOf(control, previous);
   HWND handle = CreateWindowExW(

@@ -13,8 +13,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QTimer>
 #include <QtTest>
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <memory>
@@ -41,6 +43,8 @@ class FormWindowTest : public QObject {
 
  private slots:
   void initTestCase() {
+    // The colour tests run again under a dark desktop palette: light text, dark faces.
+    if (qgetenv("VELTARO_TEST_PALETTE") == "dark") QApplication::setPalette(DarkPalette());
     app::InstallWindowStyle();
     app::InstallAccessibleInterfaces();
     app::UseBulgarianStandardTexts();
@@ -84,6 +88,8 @@ class FormWindowTest : public QObject {
   void focusMarkShowsOnTheFocusedButtonOnly();
   void focusMarkIsSeenOnEveryControl_data();
   void focusMarkIsSeenOnEveryControl();
+  void everyTextReadsOnItsBackground_data();
+  void everyTextReadsOnItsBackground();
   void everyControlUsesTimesNewRoman12();
   void everyLabelsCaptionFitsOnOneLine_data();
   void everyLabelsCaptionFitsOnOneLine();
@@ -97,6 +103,16 @@ class FormWindowTest : public QObject {
   void failedControlOperationsRaiseErrors();
 
  private:
+  static QPalette DarkPalette() {
+    QPalette dark(QColor(53, 53, 53));
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::BrightText}) {
+      dark.setColor(role, QColor(240, 240, 240));
+    }
+    dark.setColor(QPalette::Base, QColor(35, 35, 35));
+    dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    return dark;
+  }
   template <typename Widget = QWidget>
   Widget* Control(const QString& name) const {
     auto* widget = form_->findChild<Widget*>(name);
@@ -732,6 +748,50 @@ void FormWindowTest::focusMarkIsSeenOnEveryControl() {
   const int seen = SeenMarkPixels(unfocused, focused);
   QVERIFY2(seen >= 2 * widget->height(),
            qPrintable(QStringLiteral("%1 pixels of the mark are seen").arg(seen)));
+}
+
+void FormWindowTest::everyTextReadsOnItsBackground_data() {
+  QTest::addColumn<QString>("control");
+  QTest::addColumn<QMargins>("edge");  // what of the control is no text: a bevel, a frame, a circle
+  const int circle = QApplication::style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
+                     QApplication::style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
+  const QMargins frame(3, 3, 3, 3);
+  const QMargins bevel(5, 5, 5, 5);  // and the default button's outline
+  QTest::newRow("the heading") << "Label1(0)" << QMargins();
+  for (int i = 0; i < 3; ++i) {
+    QTest::addRow("label %d", i) << QStringLiteral("Label2(%1)").arg(i) << QMargins();
+    QTest::addRow("option %d", i) << QStringLiteral("Option1(%1)").arg(i)
+                                  << QMargins(circle, 0, 0, 0);
+    QTest::addRow("box %d", i) << QStringLiteral("Text2(%1)").arg(i) << frame;
+  }
+  QTest::newRow("Изчисли") << "Command1(0)" << bevel;
+  QTest::newRow("Изчисти") << "Command1(1)" << bevel;
+}
+
+// Each caption and number, read from the pixels: its darkest or lightest pixel against the
+// colour most of its rectangle has reads at 4.5:1 at least, whatever the desktop's palette.
+void FormWindowTest::everyTextReadsOnItsBackground() {
+  QFETCH(QString, control);
+  QFETCH(QMargins, edge);
+  Calculate("45", "60");
+  QCOMPARE(Text("Text2(2)"), QStringLiteral("75%"));
+  QWidget* const widget = Control(control);
+  const QImage pixels = widget->grab(widget->rect().marginsRemoved(edge)).toImage();
+  std::map<QRgb, int> counts;
+  for (int y = 0; y < pixels.height(); ++y) {
+    for (int x = 0; x < pixels.width(); ++x) ++counts[pixels.pixel(x, y)];
+  }
+  const auto background =
+      std::max_element(counts.begin(), counts.end(), [](const auto& a, const auto& b) {
+        return a.second < b.second;
+      })->first;
+  double best = 1;
+  for (const auto& [colour, count] : counts) {
+    best = std::max(best, Contrast(QColor(colour), QColor(background)));
+  }
+  QVERIFY2(
+      best >= window::kReadableText,
+      qPrintable(QStringLiteral("%1:1 on %2").arg(best, 0, 'f', 2).arg(QColor(background).name())));
 }
 
 void FormWindowTest::everyControlUsesTimesNewRoman12() {

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Starts the program where it cannot show its window: with no display named, with an X
-# display that no server answers on, on Wayland with no compositor, and on Wayland with no
-# Qt plugin for it. Each time it must say in one line that it needs a graphical desktop
+# display that no server answers on, on Wayland with no compositor or with no runtime
+# folder to find one in, and on Wayland with no Qt plugin for it. Each time it must say in one line that it needs a graphical desktop
 # and which display it tried or which plugin is missing, print nothing else, and end with
 # exit status 1: no abort, no core dump.
 set -euo pipefail
@@ -33,6 +33,11 @@ says_it_cannot_start "no display" "DISPLAY е празна"
 says_it_cannot_start "a dead X display" "X11 „:$number“" DISPLAY=":$number"
 says_it_cannot_start "no compositor" "Wayland „veltaro-none“" \
   QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=veltaro-none
+# libwayland would say in English that it has no runtime folder, before the program could.
+says_it_cannot_start "no runtime folder" "XDG_RUNTIME_DIR не е зададена" \
+  -u XDG_RUNTIME_DIR QT_QPA_PLATFORM=wayland
+says_it_cannot_start "no runtime folder, then no X display" "DISPLAY е празна" \
+  -u XDG_RUNTIME_DIR "QT_QPA_PLATFORM=wayland;xcb"
 
 # A copy of the program whose qt.conf sends Qt to a plugin folder of its own, with no
 # platform plugin in it: to Qt, as if qt6-wayland were not installed.

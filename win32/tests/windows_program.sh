@@ -46,11 +46,12 @@ for field in OSystem Subsystem; do
 done
 ok "made for Windows 6.1 (7) on"
 
-# Every imported function as "dll function", from the import tables objdump lists.
+# Every imported function as "dll function", from the import tables objdump lists: "vma hint
+# name" from binutils 2.40 (Debian 12), "vma <none> hint name", an Ordinal column, from 2.44.
 awk '/DLL Name:/ { dll = tolower($3); next } /^$/ { dll = "" }
-     dll != "" && NF == 3 && $1 ~ /^[0-9a-f]+$/ { print dll, $3 }' <<<"$headers" |
-  sort -u >"$work/imports"
-[ -s "$work/imports" ] || fail "no imports read"
+     dll != "" && $1 ~ /^[0-9a-f]+$/ && NF == 3 + ($2 == "<none>") { print dll, $NF }' \
+  <<<"$headers" | sort -u >"$work/imports"
+[ -s "$work/imports" ] || fail "the tool: no imports read from objdump's table, as it lists it"
 grep -v '^#' "$windows7_imports" | awk '{ print $1, $2 }' | sort -u >"$work/allowed"
 unknown=$(comm -23 "$work/imports" "$work/allowed")
 [ -z "$unknown" ] || fail "imports what is not known to be in Windows 7 SP1:
