@@ -42,13 +42,33 @@ export SPEECHD_ADDRESS=unix_socket:$x_session_work/speechd.sock
 HOME=$x_session_work/reader-home orca >"$x_session_work/orca.log" 2>&1 &
 x_session_pids+=($!)
 
+# Whether a line of the log after the given one matches.
+heard() {  # pattern, after line
+  tail -n "+$(($2 + 1))" "$speech" | grep -q -- "$1"
+}
+
 # Waits until a line of the log after the given one matches; fails with what was said.
 await_speech() {  # pattern, after line, seconds
   for _ in $(seq $((${3:-10} * 10))); do
-    tail -n "+$(($2 + 1))" "$speech" | grep -q -- "$1" && return 0
+    heard "$1" "$2" && return 0
     sleep 0.1
   done
   fail "Orca did not say $1; it said: $(tail -n "+$(($2 + 1))" "$speech" | tr '\n' '|')"
+}
+
+# Presses a key again and again, up to the given number of times, until Orca says what
+# matches after it; fails with all that was said.
+press_until() {  # key, pattern, times
+  local before
+  for _ in $(seq "$3"); do
+    before=$(spoken)
+    xdotool key "$1"
+    for _ in $(seq 15); do
+      heard "$2" "$before" && return 0
+      sleep 0.1
+    done
+  done
+  fail "Orca did not say $2 after $1, $3 times; it said: $(tr '\n' '|' <"$speech")"
 }
 
 # How many lines Orca has said so far.
