@@ -160,10 +160,12 @@ mergeInto(LibraryManager.library, {
     line.style.setProperty('visibility', 'hidden');
     line.style.setProperty('white-space', 'nowrap');
     document.body.append(line);
-    let width = null;
+    // Measured now, not at the observer's first call: spacing put on in between would
+    // otherwise be taken for the page's own.
+    let width = line.getBoundingClientRect().width;
     new ResizeObserver(() => {
       const now = line.getBoundingClientRect().width;
-      if (width !== null && now !== width) _veltaro_event(page, event, 0);
+      if (now !== width) _veltaro_event(page, event, 0);
       width = now;
     }).observe(line);
   },
