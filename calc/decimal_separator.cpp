@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <string>
 
 namespace calc {
@@ -20,11 +19,12 @@ constexpr std::string_view kArabicDecimalSeparator = "\xD9\xAB";
 // Persian among them, with a point.
 constexpr std::array<std::string_view, 2> kLatinCommaLanguages = {"ps", "uz"};
 
-// "ps" of "ps_AF", "ps-AF" or "PS".
+// "ps" of "ps_AF", "ps-AF" or "PS"; in ASCII, whatever the process's locale.
 std::string PrimaryLanguage(std::string_view language) {
   std::string primary(language.substr(0, language.find_first_of("-_.@")));
-  std::transform(primary.begin(), primary.end(), primary.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  for (char& c : primary) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
   return primary;
 }
 
