@@ -1,0 +1,37 @@
+"""How every test written in Python waits: for a condition, polled, with a time limit that
+fails loudly and names what was awaited; and for another process's output, never longer
+than a limit."""
+
+import select
+import time
+
+
+def wait_until(condition, what, timeout=10, interval=0.05):
+    """The condition's first true value; a TimeoutError naming what was awaited if it has
+    none within the timeout, in seconds."""
+    deadline = time.monotonic() + timeout
+    while True:
+        value = condition()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise TimeoutError(f"waited {timeout} s for {what}")
+        time.sleep(interval)
+
+
+def first_passing(check, timeout=10, interval=0.05):
+    """Runs a check (None where right, else what it saw) until it passes: None, or what it
+    saw the last time once the timeout is up."""
+    deadline = time.monotonic() + timeout
+    while True:
+        wrong = check()
+        if not wrong or time.monotonic() > deadline:
+            return wrong
+        time.sleep(interval)
+
+
+def await_readable(descriptor, what, timeout):
+    """Returns once the file descriptor has something to read (or its end), else a
+    TimeoutError naming what was awaited."""
+    if not select.select([descriptor], [], [], max(timeout, 0))[0]:
+        raise TimeoutError(f"waited {timeout:.0f} s for {what}")
