@@ -20,6 +20,7 @@ import subprocess
 import time
 
 from browser_session import BrowserSession, RequestLog, end_group
+from waiting import await_readable
 
 CHROMIUM = "/usr/lib/chromium/chromium"
 
@@ -32,6 +33,10 @@ KEYS = {
     "ArrowRight": ("ArrowRight", 39), "ArrowDown": ("ArrowDown", 40),
 }
 SHIFT, CONTROL = 8, 2  # the protocol's modifier bits
+# The longest a reply may take: longer than any promise a test awaits (a service worker's
+# minute), far shorter than the test's own limit, so that a browser that stops answering
+# fails the test with the command it did not answer.
+REPLY_SECONDS = 90
 
 
 class ProtocolError(RuntimeError):
@@ -48,13 +53,19 @@ class ChromiumSession(BrowserSession, RequestLog):
     name = "chromium"
     active_window = True
     emulates_phones = True
+    process = None
+    _commands = None
+    _replies = None
 
-    def __init__(self, profile, lang="en-US", width=800, height=600):
+    def _begin(self, profile, lang="en-US", width=800, height=600):
         self.profile = str(profile)
         shutil.rmtree(self.profile, ignore_errors=True)
         os.makedirs(self.profile)
         commands_read, self._commands = os.pipe()
         self._replies, replies_write = os.pipe()
+        self._received = b""
+        self._last_id = 0
+        self.events = []
         arguments = [
             CHROMIUM, "--headless", "--disable-gpu", "--no-first-run",
             "--no-default-browser-check", "--disable-background-networking",
@@ -78,9 +89,6 @@ class ChromiumSession(BrowserSession, RequestLog):
                 stdout=log, stderr=log, start_new_session=True)
         os.close(commands_read)
         os.close(replies_write)
-        self._received = b""
-        self._last_id = 0
-        self.events = []
         targets = self.call("Target.getTargets")["targetInfos"]
         page = next(target for target in targets if target["type"] == "page")
         self._page = self.call("Target.attachToTarget", targetId=page["targetId"],
@@ -95,7 +103,11 @@ class ChromiumSession(BrowserSession, RequestLog):
     def without_script(cls, profile):
         """A session whose pages run no script, as a browser with JavaScript turned off."""
         session = cls(profile)
-        session.page("Emulation.setScriptExecutionDisabled", value=True)
+        try:
+            session.page("Emulation.setScriptExecutionDisabled", value=True)
+        except BaseException:
+            session.close()
+            raise
         return session
 
     # The protocol: one JSON message per NUL-ended chunk each way.
@@ -107,8 +119,10 @@ class ChromiumSession(BrowserSession, RequestLog):
         os.write(self._commands, json.dumps(message).encode() + b"\0")
         return self._last_id
 
-    def _receive(self):
+    def _receive(self, deadline, awaited):
         while b"\0" not in self._received:
+            await_readable(self._replies, f"Chromium to answer {awaited}",
+                           deadline - time.monotonic())
             chunk = os.read(self._replies, 1 << 20)
             if not chunk:
                 raise ProtocolError("Chromium closed its pipe")
@@ -117,8 +131,9 @@ class ChromiumSession(BrowserSession, RequestLog):
         return json.loads(message)
 
     def _await_reply(self, method, message_id):
+        deadline = time.monotonic() + REPLY_SECONDS
         while True:
-            message = self._receive()
+            message = self._receive(deadline, method)
             if message.get("id") != message_id:
                 self.events.append(message)
                 continue
@@ -140,9 +155,7 @@ class ChromiumSession(BrowserSession, RequestLog):
                 if event.get("method") == method:
                     self.events.remove(event)
                     return event["params"]
-            if time.monotonic() > deadline:
-                raise TimeoutError(method)
-            self.events.append(self._receive())
+            self.events.append(self._receive(deadline, f"with the event {method}"))
 
     # What a test does, as a user would.
     def open(self, url):
@@ -244,11 +257,13 @@ class ChromiumSession(BrowserSession, RequestLog):
         return found
 
     def close(self):
-        try:
-            self._send("Browser.close", {}, None)
-        except OSError:
-            pass
-        end_group(self.process)
-        os.close(self._commands)
-        os.close(self._replies)
+        if self.process:
+            try:
+                self._send("Browser.close", {}, None)
+            except OSError:
+                pass
+            end_group(self.process)
+        for pipe in (self._commands, self._replies):
+            if pipe is not None:
+                os.close(pipe)
         shutil.rmtree(self.profile, ignore_errors=True)

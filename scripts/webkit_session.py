@@ -12,18 +12,18 @@ their process ids.
 import json
 import os
 import shutil
-import socket
 import subprocess
-import time
 
 from selenium import webdriver
 from selenium.common.exceptions import WebDriverException
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.actions.action_builder import ActionBuilder
 from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.remote.remote_connection import RemoteConnection
 from selenium.webdriver.webkitgtk.options import Options
 
 from browser_session import BrowserSession, end_group
+from waiting import await_readable, wait_until
 
 MINIBROWSER = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
 DRIVER = "/usr/bin/WebKitWebDriver"
@@ -36,10 +36,32 @@ KEYS = {
 }
 
 
-def free_port():
-    with socket.socket() as probe:
-        probe.bind(("127.0.0.1", 0))
-        return probe.getsockname()[1]
+# Every request to the driver is answered within this, or the test fails saying so.
+RemoteConnection.set_timeout(90)
+
+
+def listening_port(pid):
+    """The TCP port the process listens on over IPv4, once it does (else None): read from
+    the kernel's table of sockets, matched to the process's own descriptors."""
+    try:
+        descriptors = os.listdir(f"/proc/{pid}/fd")
+    except FileNotFoundError:
+        raise RuntimeError("WebKitWebDriver ended before it listened") from None
+    sockets = set()
+    for descriptor in descriptors:
+        try:
+            target = os.readlink(f"/proc/{pid}/fd/{descriptor}")
+        except FileNotFoundError:
+            continue
+        if target.startswith("socket:["):
+            sockets.add(target[len("socket:["):-1])
+    with open("/proc/net/tcp", encoding="ascii") as table:
+        for row in list(table)[1:]:
+            fields = row.split()
+            local, state, inode = fields[1], fields[3], fields[9]
+            if state == "0A" and inode in sockets:  # 0A: listening
+                return int(local.split(":")[1], 16)
+    return None
 
 
 class WebKitSession(BrowserSession):
@@ -47,6 +69,7 @@ class WebKitSession(BrowserSession):
     active_window = True
     emulates_phones = False
     _processes = ()
+    _clipboard = None
     driver = None
 
     def _begin(self, work, lang="en-US", width=800, height=600):
@@ -59,6 +82,7 @@ class WebKitSession(BrowserSession):
                      "-nolisten", "tcp"], pass_fds=(display_write,), stderr=subprocess.DEVNULL)
         os.close(display_write)
         with os.fdopen(display_read) as display:
+            await_readable(display, "Xvfb to say its display", timeout=30)
             number = display.readline().strip()
         if not number:
             raise RuntimeError("Xvfb did not start")
@@ -69,21 +93,14 @@ class WebKitSession(BrowserSession):
         self.environment = {**os.environ, "DISPLAY": f":{number}", "HOME": self.work,
                             "LOCPATH": os.path.join(self.work, "locales"), "LANG": locale,
                             "LC_ALL": locale, "XDG_RUNTIME_DIR": self.work}
-        port = free_port()
+        # Port 0: the system gives the driver a port no one else holds, read back from it.
         with open(os.path.join(self.work, "driver.log"), "wb") as log:
-            self._start([DRIVER, f"--port={port}"], stdout=log, stderr=log)
+            self._start([DRIVER, "--port=0", "--host=127.0.0.1"], stdout=log, stderr=log)
+        port = wait_until(lambda: listening_port(self._processes[-1].pid),
+                          "WebKitWebDriver to listen", timeout=30)
         options = Options()
         options.binary_location = MINIBROWSER
         options.add_argument("--automation")
-        deadline = time.monotonic() + 30
-        while True:
-            try:
-                socket.create_connection(("127.0.0.1", port), timeout=1).close()
-                break
-            except OSError:
-                if time.monotonic() > deadline:
-                    raise
-                time.sleep(0.1)
         self.driver = webdriver.Remote(command_executor=f"http://127.0.0.1:{port}",
                                        options=options)
         self.viewport(width, height)
@@ -143,18 +160,38 @@ class WebKitSession(BrowserSession):
             Keys.CONTROL).perform()
 
     def paste(self, text):
-        """Puts the text on the X clipboard and presses Ctrl+V in the focused element."""
-        clipboard = subprocess.Popen(["xclip", "-selection", "clipboard", "-i"],
-                                     stdin=subprocess.PIPE, stdout=subprocess.DEVNULL,
-                                     stderr=subprocess.DEVNULL, env=self.environment)
-        clipboard.stdin.write(text.encode())
-        clipboard.stdin.close()
-        time.sleep(0.2)
+        """Puts the text on the X clipboard, presses Ctrl+V in the focused element and
+        returns once the page has had the paste."""
+        self._serve_clipboard(text)
+        # Set off after the paste event's own handlers and default action, in the page.
+        self.evaluate("void (window.veltaroTestPasted = new Promise(done => document"
+                      ".addEventListener('paste', () => setTimeout(done), {once: true})))")
         self._control("v")
-        # xclip serves the clipboard until another program takes it: it ends here.
-        time.sleep(0.2)
-        clipboard.kill()
-        clipboard.wait()
+        if not self.evaluate("Promise.race([window.veltaroTestPasted.then(() => true),"
+                             " new Promise(done => setTimeout(() => done(false), 10000))])"):
+            raise TimeoutError("waited 10 s for the page to have the paste")
+
+    def _serve_clipboard(self, text):
+        """xclip, the session's own, serves the text as the clipboard until the next paste
+        or the session's end; once it does, it is the clipboard's owner."""
+        self._end_clipboard()
+        self._clipboard = subprocess.Popen(
+            ["xclip", "-quiet", "-selection", "clipboard", "-i"], stdin=subprocess.PIPE,
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=self.environment,
+            start_new_session=True)
+        self._clipboard.stdin.write(text.encode())
+        self._clipboard.stdin.close()
+        wait_until(lambda: self._clipboard_text() == text, "xclip to serve the clipboard")
+
+    def _clipboard_text(self):
+        return subprocess.run(["xclip", "-o", "-selection", "clipboard"], env=self.environment,
+                              stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+                              timeout=10).stdout.decode(errors="replace")
+
+    def _end_clipboard(self):
+        if self._clipboard:
+            end_group(self._clipboard, grace=0)
+            self._clipboard = None
 
     def select_all(self):
         self._control("a")
@@ -178,6 +215,7 @@ class WebKitSession(BrowserSession):
                 self.driver.quit()
         except (WebDriverException, OSError):
             pass
+        self._end_clipboard()
         for process in reversed(self._processes):
             end_group(process, grace=0)
         shutil.rmtree(self.work, ignore_errors=True)
