@@ -77,15 +77,8 @@ class WebKitSession(BrowserSession):
         self.work = str(work)
         shutil.rmtree(self.work, ignore_errors=True)
         os.makedirs(self.work)
-        display_read, display_write = os.pipe()
-        self._start(["Xvfb", "-displayfd", str(display_write), "-screen", "0", "1280x1024x24",
-                     "-nolisten", "tcp"], pass_fds=(display_write,), stderr=subprocess.DEVNULL)
-        os.close(display_write)
-        with os.fdopen(display_read) as display:
-            await_readable(display, "Xvfb to say its display", timeout=30)
-            number = display.readline().strip()
-        if not number:
-            raise RuntimeError("Xvfb did not start")
+        number = self._start_saying(["Xvfb", "-displayfd", "{}", "-screen", "0", "1280x1024x24",
+                                     "-nolisten", "tcp"], "Xvfb")
         # The browser's languages are its locale's: one of the session's own, made from
         # Debian's locale sources, so that the machine need have none generated. Its home,
         # caches and settings are the session's too.
@@ -93,6 +86,10 @@ class WebKitSession(BrowserSession):
         self.environment = {**os.environ, "DISPLAY": f":{number}", "HOME": self.work,
                             "LOCPATH": os.path.join(self.work, "locales"), "LANG": locale,
                             "LC_ALL": locale, "XDG_RUNTIME_DIR": self.work}
+        # A session bus of its own, or GTK has D-Bus start one (and an accessibility bus
+        # beside it) that outlives the session.
+        self.environment["DBUS_SESSION_BUS_ADDRESS"] = self._start_saying(
+            ["dbus-daemon", "--session", "--nofork", "--print-address={}"], "the session bus")
         # Port 0: the system gives the driver a port no one else holds, read back from it.
         with open(os.path.join(self.work, "driver.log"), "wb") as log:
             self._start([DRIVER, "--port=0", "--host=127.0.0.1"], stdout=log, stderr=log)
@@ -115,6 +112,20 @@ class WebKitSession(BrowserSession):
                         os.path.join(self.work, "locales", f"{territory}.UTF-8")],
                        check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         return f"{territory}.UTF-8"
+
+    def _start_saying(self, command, what):
+        """Starts a server that writes one line to the descriptor its command names ({}),
+        and returns the line."""
+        said, write = os.pipe()
+        self._start([part.replace("{}", str(write)) for part in command], pass_fds=(write,),
+                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write)
+        with os.fdopen(said) as line:
+            await_readable(line, f"{what} to start", timeout=30)
+            text = line.readline().strip()
+        if not text:
+            raise RuntimeError(f"{what} ended before it started")
+        return text
 
     def _start(self, command, **options):
         self._processes.append(subprocess.Popen(
