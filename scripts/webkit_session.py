@@ -40,17 +40,15 @@ KEYS = {
 RemoteConnection.set_timeout(90)
 
 
-def listening_port(pid):
+def listening_port(process):
     """The TCP port the process listens on over IPv4, once it does (else None): read from
     the kernel's table of sockets, matched to the process's own descriptors."""
-    try:
-        descriptors = os.listdir(f"/proc/{pid}/fd")
-    except FileNotFoundError:
-        raise RuntimeError("WebKitWebDriver ended before it listened") from None
+    if process.poll() is not None:
+        raise RuntimeError(f"{process.args[0]} ended before it listened")
     sockets = set()
-    for descriptor in descriptors:
+    for descriptor in os.listdir(f"/proc/{process.pid}/fd"):
         try:
-            target = os.readlink(f"/proc/{pid}/fd/{descriptor}")
+            target = os.readlink(f"/proc/{process.pid}/fd/{descriptor}")
         except FileNotFoundError:
             continue
         if target.startswith("socket:["):
@@ -93,7 +91,7 @@ class WebKitSession(BrowserSession):
         # Port 0: the system gives the driver a port no one else holds, read back from it.
         with open(os.path.join(self.work, "driver.log"), "wb") as log:
             self._start([DRIVER, "--port=0", "--host=127.0.0.1"], stdout=log, stderr=log)
-        port = wait_until(lambda: listening_port(self._processes[-1].pid),
+        port = wait_until(lambda: listening_port(self._processes[-1]),
                           "WebKitWebDriver to listen", timeout=30)
         options = Options()
         options.binary_location = MINIBROWSER
