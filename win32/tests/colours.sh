@@ -50,7 +50,7 @@ esac
 wine "$program" &
 x_session_pids+=($!)
 window=$(await_window '^www\.veltaro\.bg Велтаро$')
-await xdotool windowfocus --sync "$window" || fail "the window never took the focus"
+focus "$window"
 # From the help text, where the window opens: past the modes to the part and the whole,
 # then past the result to "Изчисли".
 xdotool key --delay 50 Tab Tab 4 5 Tab 6 0 Tab Tab space
