@@ -7,7 +7,7 @@ import os
 import signal
 import subprocess
 
-from waiting import wait_until
+from waiting import LIMIT, wait_until
 
 
 def end_group(process, grace=10):
@@ -34,7 +34,7 @@ class BrowserSession:
             self.close()
             raise
 
-    def wait_for(self, expression, timeout=10):
+    def wait_for(self, expression, timeout=LIMIT):
         wait_until(lambda: self.evaluate(f"!!({expression})"), expression, timeout)
 
     def centre_of(self, selector):

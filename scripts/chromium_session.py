@@ -20,7 +20,7 @@ import subprocess
 import time
 
 from browser_session import BrowserSession, RequestLog, end_group
-from waiting import await_readable
+from waiting import LIMIT, await_readable
 
 CHROMIUM = "/usr/lib/chromium/chromium"
 
@@ -147,7 +147,7 @@ class ChromiumSession(BrowserSession, RequestLog):
     def page(self, method, **params):
         return self.call(method, session=self._page, **params)
 
-    def await_event(self, method, timeout=10):
+    def await_event(self, method, timeout=LIMIT):
         """The first event of that kind not yet taken, waiting for it if need be."""
         deadline = time.monotonic() + timeout
         while True:

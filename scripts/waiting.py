@@ -5,8 +5,12 @@ than a limit."""
 import select
 import time
 
+# Seconds: enough for a browser or a program to answer on a loaded machine, and only spent
+# where something is wrong.
+LIMIT = 30
 
-def wait_until(condition, what, timeout=10, interval=0.05):
+
+def wait_until(condition, what, timeout=LIMIT, interval=0.05):
     """The condition's first true value; a TimeoutError naming what was awaited if it has
     none within the timeout, in seconds."""
     deadline = time.monotonic() + timeout
@@ -19,7 +23,7 @@ def wait_until(condition, what, timeout=10, interval=0.05):
         time.sleep(interval)
 
 
-def first_passing(check, timeout=10, interval=0.05):
+def first_passing(check, timeout=LIMIT, interval=0.05):
     """Runs a check (None where right, else what it saw) until it passes: None, or what it
     saw the last time once the timeout is up."""
     deadline = time.monotonic() + timeout

@@ -23,7 +23,7 @@ from selenium.webdriver.remote.remote_connection import RemoteConnection
 from selenium.webdriver.webkitgtk.options import Options
 
 from browser_session import BrowserSession, end_group
-from waiting import await_readable, wait_until
+from waiting import LIMIT, await_readable, wait_until
 
 MINIBROWSER = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
 DRIVER = "/usr/bin/WebKitWebDriver"
@@ -36,8 +36,10 @@ KEYS = {
 }
 
 
-# Every request to the driver is answered within this, or the test fails saying so.
-RemoteConnection.set_timeout(90)
+# Every request to the driver is answered, and every script of the test's has ended, within
+# this, or the test fails saying so: longer than any wait of a test's.
+REPLY_SECONDS = 90
+RemoteConnection.set_timeout(REPLY_SECONDS)
 
 
 def listening_port(process):
@@ -98,6 +100,7 @@ class WebKitSession(BrowserSession):
         options.add_argument("--automation")
         self.driver = webdriver.Remote(command_executor=f"http://127.0.0.1:{port}",
                                        options=options)
+        self.driver.set_script_timeout(REPLY_SECONDS)
         self.viewport(width, height)
 
     # Its driver runs its own scripts in the page's; with the page's turned off it has none.
@@ -176,9 +179,9 @@ class WebKitSession(BrowserSession):
         self.evaluate("void (window.veltaroTestPasted = new Promise(done => document"
                       ".addEventListener('paste', () => setTimeout(done), {once: true})))")
         self._control("v")
-        if not self.evaluate("Promise.race([window.veltaroTestPasted.then(() => true),"
-                             " new Promise(done => setTimeout(() => done(false), 10000))])"):
-            raise TimeoutError("waited 10 s for the page to have the paste")
+        if not self.evaluate("Promise.race([window.veltaroTestPasted.then(() => true), new"
+                             f" Promise(done => setTimeout(() => done(false), {LIMIT * 1000}))])"):
+            raise TimeoutError(f"waited {LIMIT} s for the page to have the paste")
 
     def _serve_clipboard(self, text):
         """xclip, the session's own, serves the text as the clipboard until the next paste

@@ -60,7 +60,7 @@ def application():
 focused = []
 
 
-def until(condition, what, seconds=10):
+def until(condition, what, seconds=30):
     """Lets the event loop run until the condition holds; past so many seconds the test
     fails, saying what it waited for."""
     deadline = time.monotonic() + seconds
