@@ -20,7 +20,7 @@ import subprocess
 import time
 
 from browser_session import BrowserSession, RequestLog, end_group
-from waiting import LIMIT, await_readable
+from waiting import LIMIT, REPLY_LIMIT, await_readable
 
 CHROMIUM = "/usr/lib/chromium/chromium"
 
@@ -33,10 +33,6 @@ KEYS = {
     "ArrowRight": ("ArrowRight", 39), "ArrowDown": ("ArrowDown", 40),
 }
 SHIFT, CONTROL = 8, 2  # the protocol's modifier bits
-# The longest a reply may take: longer than any promise a test awaits (a service worker's
-# minute), far shorter than the test's own limit, so that a browser that stops answering
-# fails the test with the command it did not answer.
-REPLY_SECONDS = 90
 
 
 class ProtocolError(RuntimeError):
@@ -131,7 +127,7 @@ class ChromiumSession(BrowserSession, RequestLog):
         return json.loads(message)
 
     def _await_reply(self, method, message_id):
-        deadline = time.monotonic() + REPLY_SECONDS
+        deadline = time.monotonic() + REPLY_LIMIT
         while True:
             message = self._receive(deadline, method)
             if message.get("id") != message_id:

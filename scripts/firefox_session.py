@@ -19,7 +19,7 @@ import subprocess
 import websocket
 
 from browser_session import BrowserSession, RequestLog, end_group
-from waiting import wait_until
+from waiting import REPLY_LIMIT, wait_until
 
 FIREFOX = "/usr/bin/firefox-esr"
 
@@ -71,7 +71,8 @@ class FirefoxSession(BrowserSession, RequestLog):
             stdin=subprocess.DEVNULL, stdout=self._log, stderr=self._log,
             start_new_session=True)
         # Firefox refuses a websocket that states an origin (a web page would).
-        self._socket = websocket.create_connection(f"{self._address()}/session", timeout=30,
+        self._socket = websocket.create_connection(f"{self._address()}/session",
+                                                   timeout=REPLY_LIMIT,
                                                    suppress_origin=True)
         self._last_id = 0
         self.events = []

@@ -8,6 +8,10 @@ import time
 # Seconds: enough for a browser or a program to answer on a loaded machine, and only spent
 # where something is wrong.
 LIMIT = 30
+# Seconds a browser's driver has for each reply: longer than any wait of a test's (a service
+# worker's minute), far shorter than the test's own limit, so that a browser that stops
+# answering fails the test with the command it did not answer.
+REPLY_LIMIT = 90
 
 
 def wait_until(condition, what, timeout=LIMIT, interval=0.05):

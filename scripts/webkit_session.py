@@ -23,7 +23,7 @@ from selenium.webdriver.remote.remote_connection import RemoteConnection
 from selenium.webdriver.webkitgtk.options import Options
 
 from browser_session import BrowserSession, end_group
-from waiting import LIMIT, await_readable, wait_until
+from waiting import LIMIT, REPLY_LIMIT, await_readable, wait_until
 
 MINIBROWSER = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
 DRIVER = "/usr/bin/WebKitWebDriver"
@@ -36,10 +36,7 @@ KEYS = {
 }
 
 
-# Every request to the driver is answered, and every script of the test's has ended, within
-# this, or the test fails saying so: longer than any wait of a test's.
-REPLY_SECONDS = 90
-RemoteConnection.set_timeout(REPLY_SECONDS)
+RemoteConnection.set_timeout(REPLY_LIMIT)
 
 
 def listening_port(process):
@@ -100,7 +97,7 @@ class WebKitSession(BrowserSession):
         options.add_argument("--automation")
         self.driver = webdriver.Remote(command_executor=f"http://127.0.0.1:{port}",
                                        options=options)
-        self.driver.set_script_timeout(REPLY_SECONDS)
+        self.driver.set_script_timeout(REPLY_LIMIT)
         self.viewport(width, height)
 
     # Its driver runs its own scripts in the page's; with the page's turned off it has none.
