@@ -6,7 +6,8 @@ import json
 import os
 import signal
 import subprocess
-import time
+
+from waiting import LIMIT, wait_until
 
 
 def end_group(process, grace=10):
@@ -32,12 +33,9 @@ class BrowserSession:
         except BaseException:
             self.close()
             raise
-    def wait_for(self, expression, timeout=10):
-        deadline = time.monotonic() + timeout
-        while not self.evaluate(f"!!({expression})"):
-            if time.monotonic() > deadline:
-                raise TimeoutError(expression)
-            time.sleep(0.05)
+
+    def wait_for(self, expression, timeout=LIMIT):
+        wait_until(lambda: self.evaluate(f"!!({expression})"), expression, timeout)
 
     def centre_of(self, selector):
         return self.evaluate(

@@ -20,6 +20,7 @@ import subprocess
 import time
 
 from browser_session import BrowserSession, RequestLog, end_group
+from waiting import LIMIT, REPLY_LIMIT, await_readable
 
 CHROMIUM = "/usr/lib/chromium/chromium"
 
@@ -48,13 +49,19 @@ class ChromiumSession(BrowserSession, RequestLog):
     name = "chromium"
     active_window = True
     emulates_phones = True
+    process = None
+    _commands = None
+    _replies = None
 
-    def __init__(self, profile, lang="en-US", width=800, height=600):
+    def _begin(self, profile, lang="en-US", width=800, height=600):
         self.profile = str(profile)
         shutil.rmtree(self.profile, ignore_errors=True)
         os.makedirs(self.profile)
         commands_read, self._commands = os.pipe()
         self._replies, replies_write = os.pipe()
+        self._received = b""
+        self._last_id = 0
+        self.events = []
         arguments = [
             CHROMIUM, "--headless", "--disable-gpu", "--no-first-run",
             "--no-default-browser-check", "--disable-background-networking",
@@ -78,9 +85,6 @@ class ChromiumSession(BrowserSession, RequestLog):
                 stdout=log, stderr=log, start_new_session=True)
         os.close(commands_read)
         os.close(replies_write)
-        self._received = b""
-        self._last_id = 0
-        self.events = []
         targets = self.call("Target.getTargets")["targetInfos"]
         page = next(target for target in targets if target["type"] == "page")
         self._page = self.call("Target.attachToTarget", targetId=page["targetId"],
@@ -95,7 +99,11 @@ class ChromiumSession(BrowserSession, RequestLog):
     def without_script(cls, profile):
         """A session whose pages run no script, as a browser with JavaScript turned off."""
         session = cls(profile)
-        session.page("Emulation.setScriptExecutionDisabled", value=True)
+        try:
+            session.page("Emulation.setScriptExecutionDisabled", value=True)
+        except BaseException:
+            session.close()
+            raise
         return session
 
     # The protocol: one JSON message per NUL-ended chunk each way.
@@ -107,8 +115,10 @@ class ChromiumSession(BrowserSession, RequestLog):
         os.write(self._commands, json.dumps(message).encode() + b"\0")
         return self._last_id
 
-    def _receive(self):
+    def _receive(self, deadline, awaited):
         while b"\0" not in self._received:
+            await_readable(self._replies, f"Chromium to answer {awaited}",
+                           deadline - time.monotonic())
             chunk = os.read(self._replies, 1 << 20)
             if not chunk:
                 raise ProtocolError("Chromium closed its pipe")
@@ -117,8 +127,9 @@ class ChromiumSession(BrowserSession, RequestLog):
         return json.loads(message)
 
     def _await_reply(self, method, message_id):
+        deadline = time.monotonic() + REPLY_LIMIT
         while True:
-            message = self._receive()
+            message = self._receive(deadline, method)
             if message.get("id") != message_id:
                 self.events.append(message)
                 continue
@@ -132,7 +143,7 @@ class ChromiumSession(BrowserSession, RequestLog):
     def page(self, method, **params):
         return self.call(method, session=self._page, **params)
 
-    def await_event(self, method, timeout=10):
+    def await_event(self, method, timeout=LIMIT):
         """The first event of that kind not yet taken, waiting for it if need be."""
         deadline = time.monotonic() + timeout
         while True:
@@ -140,9 +151,7 @@ class ChromiumSession(BrowserSession, RequestLog):
                 if event.get("method") == method:
                     self.events.remove(event)
                     return event["params"]
-            if time.monotonic() > deadline:
-                raise TimeoutError(method)
-            self.events.append(self._receive())
+            self.events.append(self._receive(deadline, f"with the event {method}"))
 
     # What a test does, as a user would.
     def open(self, url):
@@ -244,11 +253,13 @@ class ChromiumSession(BrowserSession, RequestLog):
         return found
 
     def close(self):
-        try:
-            self._send("Browser.close", {}, None)
-        except OSError:
-            pass
-        end_group(self.process)
-        os.close(self._commands)
-        os.close(self._replies)
+        if self.process:
+            try:
+                self._send("Browser.close", {}, None)
+            except OSError:
+                pass
+            end_group(self.process)
+        for pipe in (self._commands, self._replies):
+            if pipe is not None:
+                os.close(pipe)
         shutil.rmtree(self.profile, ignore_errors=True)

@@ -15,11 +15,11 @@ import os
 import re
 import shutil
 import subprocess
-import time
 
 import websocket
 
 from browser_session import BrowserSession, RequestLog, end_group
+from waiting import REPLY_LIMIT, wait_until
 
 FIREFOX = "/usr/bin/firefox-esr"
 
@@ -45,6 +45,7 @@ class FirefoxSession(BrowserSession, RequestLog):
     request_event = "network.beforeRequestSent"
     process = None
     _socket = None
+    _log = None
 
     def _begin(self, profile, lang="en-US", width=800, height=600, preferences=None):
         self.profile = str(profile)
@@ -70,7 +71,8 @@ class FirefoxSession(BrowserSession, RequestLog):
             stdin=subprocess.DEVNULL, stdout=self._log, stderr=self._log,
             start_new_session=True)
         # Firefox refuses a websocket that states an origin (a web page would).
-        self._socket = websocket.create_connection(f"{self._address()}/session", timeout=30,
+        self._socket = websocket.create_connection(f"{self._address()}/session",
+                                                   timeout=REPLY_LIMIT,
                                                    suppress_origin=True)
         self._last_id = 0
         self.events = []
@@ -88,16 +90,13 @@ class FirefoxSession(BrowserSession, RequestLog):
 
     def _address(self):
         """Where Firefox listens, once it says so in its log."""
-        deadline = time.monotonic() + 30
-        while time.monotonic() < deadline:
+        def listening():
             self._log.seek(0)
             found = re.search(rb"WebDriver BiDi listening on (ws://[0-9.:]+)", self._log.read())
-            if found:
-                return found.group(1).decode()
-            if self.process.poll() is not None:
+            if not found and self.process.poll() is not None:
                 raise ProtocolError("Firefox ended before it listened")
-            time.sleep(0.1)
-        raise ProtocolError("Firefox did not listen for WebDriver BiDi")
+            return found and found.group(1).decode()
+        return wait_until(listening, "Firefox to listen for WebDriver BiDi", timeout=30)
 
     def call(self, method, **params):
         self._last_id += 1
@@ -198,5 +197,6 @@ class FirefoxSession(BrowserSession, RequestLog):
             self._socket.close()
         if self.process:
             end_group(self.process)
+        if self._log:
             self._log.close()
         shutil.rmtree(self.profile, ignore_errors=True)

@@ -17,13 +17,14 @@ fail() {
   exit 1
 }
 
-# Polls a command until it succeeds, for at most ten seconds.
+# Polls a command until it succeeds; fails after thirty seconds, time enough for a program
+# to start on a loaded machine, and only spent where something is wrong.
 await() {
-  for _ in $(seq 100); do
-    "$@" >/dev/null 2>&1 && return 0
+  local deadline=$((SECONDS + 30))
+  until "$@" >/dev/null 2>&1; do
+    ((SECONDS < deadline)) || return 1
     sleep 0.1
   done
-  return 1
 }
 
 # Starts a command in the background; it is ended with the session.

@@ -12,18 +12,18 @@ their process ids.
 import json
 import os
 import shutil
-import socket
 import subprocess
-import time
 
 from selenium import webdriver
 from selenium.common.exceptions import WebDriverException
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.actions.action_builder import ActionBuilder
 from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.remote.remote_connection import RemoteConnection
 from selenium.webdriver.webkitgtk.options import Options
 
 from browser_session import BrowserSession, end_group
+from waiting import LIMIT, REPLY_LIMIT, await_readable, wait_until
 
 MINIBROWSER = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
 DRIVER = "/usr/bin/WebKitWebDriver"
@@ -36,10 +36,29 @@ KEYS = {
 }
 
 
-def free_port():
-    with socket.socket() as probe:
-        probe.bind(("127.0.0.1", 0))
-        return probe.getsockname()[1]
+RemoteConnection.set_timeout(REPLY_LIMIT)
+
+
+def listening_port(process):
+    """The TCP port the process listens on over IPv4, once it does (else None): read from
+    the kernel's table of sockets, matched to the process's own descriptors."""
+    if process.poll() is not None:
+        raise RuntimeError(f"{process.args[0]} ended before it listened")
+    sockets = set()
+    for descriptor in os.listdir(f"/proc/{process.pid}/fd"):
+        try:
+            target = os.readlink(f"/proc/{process.pid}/fd/{descriptor}")
+        except FileNotFoundError:
+            continue
+        if target.startswith("socket:["):
+            sockets.add(target[len("socket:["):-1])
+    with open("/proc/net/tcp", encoding="ascii") as table:
+        for row in list(table)[1:]:
+            fields = row.split()
+            local, state, inode = fields[1], fields[3], fields[9]
+            if state == "0A" and inode in sockets:  # 0A: listening
+                return int(local.split(":")[1], 16)
+    return None
 
 
 class WebKitSession(BrowserSession):
@@ -47,6 +66,7 @@ class WebKitSession(BrowserSession):
     active_window = True
     emulates_phones = False
     _processes = ()
+    _clipboard = None
     driver = None
 
     def _begin(self, work, lang="en-US", width=800, height=600):
@@ -54,14 +74,8 @@ class WebKitSession(BrowserSession):
         self.work = str(work)
         shutil.rmtree(self.work, ignore_errors=True)
         os.makedirs(self.work)
-        display_read, display_write = os.pipe()
-        self._start(["Xvfb", "-displayfd", str(display_write), "-screen", "0", "1280x1024x24",
-                     "-nolisten", "tcp"], pass_fds=(display_write,), stderr=subprocess.DEVNULL)
-        os.close(display_write)
-        with os.fdopen(display_read) as display:
-            number = display.readline().strip()
-        if not number:
-            raise RuntimeError("Xvfb did not start")
+        number = self._start_saying(["Xvfb", "-displayfd", "{}", "-screen", "0", "1280x1024x24",
+                                     "-nolisten", "tcp"], "Xvfb")
         # The browser's languages are its locale's: one of the session's own, made from
         # Debian's locale sources, so that the machine need have none generated. Its home,
         # caches and settings are the session's too.
@@ -69,23 +83,21 @@ class WebKitSession(BrowserSession):
         self.environment = {**os.environ, "DISPLAY": f":{number}", "HOME": self.work,
                             "LOCPATH": os.path.join(self.work, "locales"), "LANG": locale,
                             "LC_ALL": locale, "XDG_RUNTIME_DIR": self.work}
-        port = free_port()
+        # A session bus of its own, or GTK has D-Bus start one (and an accessibility bus
+        # beside it) that outlives the session.
+        self.environment["DBUS_SESSION_BUS_ADDRESS"] = self._start_saying(
+            ["dbus-daemon", "--session", "--nofork", "--print-address={}"], "the session bus")
+        # Port 0: the system gives the driver a port no one else holds, read back from it.
         with open(os.path.join(self.work, "driver.log"), "wb") as log:
-            self._start([DRIVER, f"--port={port}"], stdout=log, stderr=log)
+            self._start([DRIVER, "--port=0", "--host=127.0.0.1"], stdout=log, stderr=log)
+        port = wait_until(lambda: listening_port(self._processes[-1]),
+                          "WebKitWebDriver to listen", timeout=30)
         options = Options()
         options.binary_location = MINIBROWSER
         options.add_argument("--automation")
-        deadline = time.monotonic() + 30
-        while True:
-            try:
-                socket.create_connection(("127.0.0.1", port), timeout=1).close()
-                break
-            except OSError:
-                if time.monotonic() > deadline:
-                    raise
-                time.sleep(0.1)
         self.driver = webdriver.Remote(command_executor=f"http://127.0.0.1:{port}",
                                        options=options)
+        self.driver.set_script_timeout(REPLY_LIMIT)
         self.viewport(width, height)
 
     # Its driver runs its own scripts in the page's; with the page's turned off it has none.
@@ -98,6 +110,20 @@ class WebKitSession(BrowserSession):
                         os.path.join(self.work, "locales", f"{territory}.UTF-8")],
                        check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         return f"{territory}.UTF-8"
+
+    def _start_saying(self, command, what):
+        """Starts a server that writes one line to the descriptor its command names ({}),
+        and returns the line."""
+        said, write = os.pipe()
+        self._start([part.replace("{}", str(write)) for part in command], pass_fds=(write,),
+                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write)
+        with os.fdopen(said) as line:
+            await_readable(line, f"{what} to start", timeout=30)
+            text = line.readline().strip()
+        if not text:
+            raise RuntimeError(f"{what} ended before it started")
+        return text
 
     def _start(self, command, **options):
         self._processes.append(subprocess.Popen(
@@ -143,18 +169,38 @@ class WebKitSession(BrowserSession):
             Keys.CONTROL).perform()
 
     def paste(self, text):
-        """Puts the text on the X clipboard and presses Ctrl+V in the focused element."""
-        clipboard = subprocess.Popen(["xclip", "-selection", "clipboard", "-i"],
-                                     stdin=subprocess.PIPE, stdout=subprocess.DEVNULL,
-                                     stderr=subprocess.DEVNULL, env=self.environment)
-        clipboard.stdin.write(text.encode())
-        clipboard.stdin.close()
-        time.sleep(0.2)
+        """Puts the text on the X clipboard, presses Ctrl+V in the focused element and
+        returns once the page has had the paste."""
+        self._serve_clipboard(text)
+        # Set off after the paste event's own handlers and default action, in the page.
+        self.evaluate("void (window.veltaroTestPasted = new Promise(done => document"
+                      ".addEventListener('paste', () => setTimeout(done), {once: true})))")
         self._control("v")
-        # xclip serves the clipboard until another program takes it: it ends here.
-        time.sleep(0.2)
-        clipboard.kill()
-        clipboard.wait()
+        if not self.evaluate("Promise.race([window.veltaroTestPasted.then(() => true), new"
+                             f" Promise(done => setTimeout(() => done(false), {LIMIT * 1000}))])"):
+            raise TimeoutError(f"waited {LIMIT} s for the page to have the paste")
+
+    def _serve_clipboard(self, text):
+        """xclip, the session's own, serves the text as the clipboard until the next paste
+        or the session's end; once it does, it is the clipboard's owner."""
+        self._end_clipboard()
+        self._clipboard = subprocess.Popen(
+            ["xclip", "-quiet", "-selection", "clipboard", "-i"], stdin=subprocess.PIPE,
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=self.environment,
+            start_new_session=True)
+        self._clipboard.stdin.write(text.encode())
+        self._clipboard.stdin.close()
+        wait_until(lambda: self._clipboard_text() == text, "xclip to serve the clipboard")
+
+    def _clipboard_text(self):
+        return subprocess.run(["xclip", "-o", "-selection", "clipboard"], env=self.environment,
+                              stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+                              timeout=10).stdout.decode(errors="replace")
+
+    def _end_clipboard(self):
+        if self._clipboard:
+            end_group(self._clipboard, grace=0)
+            self._clipboard = None
 
     def select_all(self):
         self._control("a")
@@ -178,6 +224,7 @@ class WebKitSession(BrowserSession):
                 self.driver.quit()
         except (WebDriverException, OSError):
             pass
+        self._end_clipboard()
         for process in reversed(self._processes):
             end_group(process, grace=0)
         shutil.rmtree(self.work, ignore_errors=True)

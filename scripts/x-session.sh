@@ -16,6 +16,11 @@ activate() {
     fail "the window manager did not activate the window"
 }
 
+# Gives the window the keyboard's focus and waits until it has it, for a while.
+focus() {
+  await timeout 10 xdotool windowfocus --sync "$1" || fail "the window never took the focus"
+}
+
 # Starts the program under a locale, to end with the session; sets $window once it shows.
 start_in_locale() {  # locale, program
   LC_ALL=$1 "$2" &

@@ -10,5 +10,5 @@ source "$here/../../scripts/accessibility-session.sh"
 
 start_in_locale fa_IR.UTF-8 "$program"
 # The keyboard's focus, as a click into the window would give it.
-xdotool windowfocus --sync "$window"
+focus "$window"
 /usr/bin/python3 "$here/accessibility_test.py"

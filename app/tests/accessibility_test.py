@@ -8,6 +8,7 @@ nothing else. Prints one line per failed check and a closing count; exits non-ze
 
 import subprocess
 import sys
+import time
 
 import pyatspi
 from gi.repository import GLib
@@ -59,11 +60,13 @@ def application():
 focused = []
 
 
-def until(condition, ms=10000):
-    """Lets the event loop run until the condition holds, for at most so many ms."""
-    for _ in range(ms // 50):
-        if condition():
-            return
+def until(condition, what, seconds=30):
+    """Lets the event loop run until the condition holds; past so many seconds the test
+    fails, saying what it waited for."""
+    deadline = time.monotonic() + seconds
+    while not condition():
+        if time.monotonic() > deadline:
+            raise TimeoutError(f"waited {seconds} s for {what}")
         yield 50
 
 
@@ -107,10 +110,9 @@ def writes(accessible):
 
 def steps():
     """The test, one step at a time; each yield lets the event loop run for so many ms."""
-    yield from until(lambda: application() is not None and application().childCount > 0)
+    yield from until(lambda: application() is not None and application().childCount > 0,
+                     "a window of an application named Veltaro on the accessibility bus")
     app = application()
-    if app is None:
-        raise RuntimeError("no application named Veltaro on the accessibility bus")
     frames = [child for child in app if child is not None]
     check("the application's windows", [f.getRole() for f in frames], [pyatspi.ROLE_FRAME])
     window = frames[0]
@@ -151,14 +153,14 @@ def steps():
     # A screen reader types into the input boxes and presses the buttons.
     part.queryEditableText().setTextContents("45")
     whole.queryEditableText().setTextContents("601234")
-    yield from until(lambda: text_of(whole) == "60123")
+    yield from until(lambda: text_of(whole) == "60123", "the whole box to read 60123")
     check("the whole box keeps five characters", text_of(whole), "60123")
     whole.queryEditableText().setTextContents("60")
     act(calculate, "Press")
-    yield from until(lambda: text_of(result) == "75%")
+    yield from until(lambda: text_of(result) == "75%", "the result 75%")
     check("the result after Изчисли", text_of(result), "75%")
 
-    yield from until(lambda: len(announced) == 1)
+    yield from until(lambda: len(announced) == 1, "a notification")
     check("announced after Изчисли", announced, [EFFICIENCY[2] + " 75%"])
 
     # Every text the program shows, where the user cannot type, refuses every write.
@@ -172,45 +174,47 @@ def steps():
                 writes(accessible)[index][1]()
             except GLib.Error:
                 pass  # refused outright is as good as ignored
-        yield 200
+        # Each call above returned once the program had handled it: what it changed, it has.
         changed = [a.name for (a, t), text in zip(read_only, before) if t.getText(0, -1) != text]
         check("the read-only texts that took " + writes(result)[index][0], changed, [])
     result.queryText().setSelection(0, 0, 2)
-    yield 100
-    check("the result can be selected", result.queryText().getSelection(0), (0, 2))
+    yield from until(lambda: result.queryText().getSelection(0) == (0, 2),
+                     "the result's first two characters selected")
 
     # The same result again is announced again; a whole below 1 writes nothing, and so
-    # announces nothing.
+    # announces nothing: the next announcement, once the whole is 60 again, comes third.
     act(calculate, "Press")
-    yield from until(lambda: len(announced) == 2)
+    yield from until(lambda: len(announced) == 2, "a second notification")
     check("announced after Изчисли again", announced, [EFFICIENCY[2] + " 75%"] * 2)
     whole.queryEditableText().setTextContents("0")
     act(calculate, "Press")
-    yield 300
-    check("announced after a whole of 0", announced, [EFFICIENCY[2] + " 75%"] * 2)
     whole.queryEditableText().setTextContents("60")
+    act(calculate, "Press")
+    yield from until(lambda: len(announced) >= 3, "a notification after a whole of 0, then 60")
+    check("announced after a whole of 0, then 60", announced, [EFFICIENCY[2] + " 75%"] * 3)
 
     # Selecting a mode renames the boxes; what a reader says as the focus enters each box.
     act(options[1], "Toggle")
-    yield from until(lambda: boxes[2].name == GOOD_PRODUCT[2])
+    yield from until(lambda: boxes[2].name == GOOD_PRODUCT[2], "the boxes renamed for рандеман")
     check("the boxes' names after рандеман", [b.name for b in boxes], GOOD_PRODUCT)
     focused.clear()
     part.queryComponent().grabFocus()
-    yield from until(lambda: len(focused) == 1)
+    yield from until(lambda: len(focused) == 1, "the focus in the first box")
     for count in (2, 3):
         subprocess.run(["xdotool", "key", "Tab"], check=True)
-        yield from until(lambda: len(focused) == count)
+        yield from until(lambda: len(focused) == count, f"the focus in box {count} after Tab")
     expected = [(pyatspi.ROLE_TEXT, name) for name in GOOD_PRODUCT]
     check("announced as the focus enters each box", focused, expected)
     check("the numbers stay", [text_of(part), text_of(result)], ["45", "75%"])
 
     act(clear, "Press")
-    yield from until(lambda: text_of(result) == "" and boxes[2].name == EFFICIENCY[2])
+    yield from until(lambda: text_of(result) == "" and boxes[2].name == EFFICIENCY[2],
+                     "the boxes emptied and named as at start")
     check("the boxes after Изчисти", [text_of(b) for b in boxes], ["", "", ""])
     check("the boxes' names after Изчисти", [b.name for b in boxes], EFFICIENCY)
     check("no mode after Изчисти",
           [o.getState().contains(pyatspi.STATE_CHECKED) for o in options], [False] * 3)
-    check("announced after Изчисти", announced, [EFFICIENCY[2] + " 75%"] * 2)
+    check("announced after Изчисти", announced, [EFFICIENCY[2] + " 75%"] * 3)
 
     # The keyboard alone, with real key events: from no mode selected, an arrow selects the
     # mode it reaches; Enter presses the focused button, and does nothing in a box or on an
@@ -228,39 +232,41 @@ def steps():
         return [o.getState().contains(pyatspi.STATE_CHECKED) for o in options]
 
     options[0].queryComponent().grabFocus()
-    yield from until(lambda: has_focus(options[0]))
+    yield from until(lambda: has_focus(options[0]), "the focus on the first option")
     key("Down")
-    yield from until(lambda: boxes[2].name == GOOD_PRODUCT[2])
+    yield from until(lambda: boxes[2].name == GOOD_PRODUCT[2], "the boxes renamed by the arrow")
     check("an arrow from no mode selects рандеман", selected(), [False, True, False])
     check("the boxes' names after the arrow", [b.name for b in boxes], GOOD_PRODUCT)
     key("Return", "KP_Enter", "Escape")
     part.queryComponent().grabFocus()
-    yield from until(lambda: has_focus(part))
+    yield from until(lambda: has_focus(part), "the focus in the part box")
     type_text("45")
     key("Tab")
-    yield from until(lambda: has_focus(whole))
+    yield from until(lambda: has_focus(whole), "the focus in the whole box")
     type_text("60")
     key("Return", "KP_Enter", "Escape")
-    yield 300
+    # The program takes keys in order: once the Tabs have moved the focus, the keys before
+    # them have done whatever they do.
+    key("Tab", "Tab")
+    yield from until(lambda: has_focus(calculate), "the focus on Изчисли after two Tabs")
     check("the mode after Enter and Esc on an option", selected(), [False, True, False])
     check("the boxes after Enter and Esc in a box", [text_of(b) for b in boxes], ["45", "60", ""])
-    key("Tab", "Tab")
-    yield from until(lambda: has_focus(calculate))
     key("Return")
-    yield from until(lambda: text_of(result) == "75%")
+    yield from until(lambda: text_of(result) == "75%", "the result 75% after Enter")
     check("the result after Enter on Изчисли", text_of(result), "75%")
     key("Tab")
-    yield from until(lambda: has_focus(clear))
+    yield from until(lambda: has_focus(clear), "the focus on Изчисти")
     key("KP_Enter")
-    yield from until(lambda: text_of(part) == "" and not any(selected()))
+    yield from until(lambda: text_of(part) == "" and not any(selected()),
+                     "the boxes emptied by keypad Enter")
     check("the boxes after keypad Enter on Изчисти", [text_of(b) for b in boxes], ["", "", ""])
     check("no mode after keypad Enter on Изчисти", selected(), [False] * 3)
     part.queryEditableText().setTextContents("3")
     whole.queryEditableText().setTextContents("1")
     calculate.queryComponent().grabFocus()
-    yield from until(lambda: has_focus(calculate))
+    yield from until(lambda: has_focus(calculate), "the focus on Изчисли")
     key("KP_Enter")
-    yield from until(lambda: text_of(result) == "300%")
+    yield from until(lambda: text_of(result) == "300%", "the result 300%")
     check("the result after keypad Enter on Изчисли", text_of(result), "300%")
 
     # The error report, in Bulgarian to its button.
@@ -271,7 +277,7 @@ def steps():
     def open_reports():
         return [w for w in application() if w is not None and w.getRole() != pyatspi.ROLE_FRAME]
 
-    yield from until(lambda: len(open_reports()) > 0)
+    yield from until(lambda: len(open_reports()) > 0, "an error report")
     reports = open_reports()
     check("one error report", len(reports), 1)
     if reports:
@@ -279,7 +285,7 @@ def steps():
         check("the report's button", [b.name for b in buttons], ["Добре"])
         if buttons:
             act(buttons[0], "Press")
-            yield from until(lambda: len(list(application())) == 1)
+            yield from until(lambda: len(list(application())) == 1, "the report closed")
     check("the window goes on", [w.getRole() for w in application() if w is not None],
           [pyatspi.ROLE_FRAME])
 

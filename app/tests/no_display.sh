@@ -10,10 +10,18 @@ source "$(dirname "$0")/../../scripts/test-session.sh"
 out=$x_session_work/out
 err=$x_session_work/err
 
-# An X display number that no server holds: it has neither a socket nor a lock file.
+# An X display number that no server holds, kept from any server that starts meanwhile by
+# a lock file of this test's own, made only where there is none (as X servers make theirs).
+lock=
 for number in $(seq 90 199); do
-  [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ] || break
+  [ ! -e "/tmp/.X11-unix/X$number" ] || continue
+  if (set -C && printf '%10d\n' $$ >"/tmp/.X$number-lock") 2>/dev/null; then
+    lock=/tmp/.X$number-lock
+    break
+  fi
 done
+[ -n "$lock" ] || fail "no free X display number from 90 to 199"
+trap 'rm -f "$lock"; x_session_cleanup' EXIT
 
 passed=0
 says_it_cannot_start() {  # why, what the line must name, environment...

@@ -3,10 +3,13 @@
 window's two buttons there is only a close button, nothing to maximise or minimise; and
 pressing it closes the window."""
 
+import pathlib
 import sys
-import time
 
 import pyatspi
+
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[2] / "scripts"))
+from waiting import wait_until  # noqa: E402
 
 WINDOW_BUTTONS = ["Изчисли", "Изчисти"]
 CLOSE = "Затваряне"
@@ -19,13 +22,11 @@ def window():
     return None
 
 
-for _ in range(100):
-    frame = window()
-    if frame is not None:
-        break
-    time.sleep(0.1)
-else:
-    sys.exit("FAIL: no window of Veltaro on the accessibility bus")
+try:
+    wait_until(lambda: window() is not None, "a window of Veltaro on the accessibility bus")
+except TimeoutError as error:
+    sys.exit(f"FAIL: {error}")
+frame = window()
 
 buttons = pyatspi.findAllDescendants(frame, lambda a: a.getRole() == pyatspi.ROLE_PUSH_BUTTON)
 names = sorted(button.name for button in buttons)

@@ -30,7 +30,12 @@ await grep -q -E "xdg_surface[@#][0-9]+\.set_window_geometry" "$protocol" || {
     fail "the tool: libwayland's log names no object as it did: $(head -n 3 "$protocol")"
   fail "the program: the window never showed: $(grep -v '^\[' "$protocol" | head -n 5)"
 }
-sleep 2
+# Shown: a frame drawn into a buffer, and the compositor's word that it has been presented.
+presented() {
+  awk '/\.attach\(wl_buffer[@#]/ { drawn = 1 } drawn && /wl_callback[@#][0-9]+\.done\(/ { shown = 1 }
+    END { exit !shown }' "$protocol"
+}
+await presented || fail "the window never showed: $(grep -v '^\[' "$protocol" | head -n 5)"
 kill -0 "$app" 2>/dev/null || fail "the program ended by itself"
 passed=1
 

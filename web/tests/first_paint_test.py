@@ -11,12 +11,12 @@ import io
 import pathlib
 import re
 import sys
-import time
 
 from PIL import Image
 
 from page_driver import (ENGINES, Checks, Tally, calculate, colour_places, expect,
                          first_wrong, layout_colours, selector, session, value)
+from waiting import first_passing
 
 CANNOT_RUN = "Този браузър не може да изпълни калкулатора. Отворете страницата в по-нов браузър."
 NO_SCRIPT = "Калкулаторът не работи без JavaScript: включете го в настройките на браузъра."
@@ -47,14 +47,14 @@ def refused(browser):
 
 
 def without_script(places):
-    """Read as the page stands, with no script of the page's or the test's."""
-    def check(browser):
-        time.sleep(1)  # the load has ended; what follows it is painted
+    """Read as the page stands, with no script of the page's or the test's; the load has
+    ended, and what follows it is painted by the time the colours are right."""
+    def as_painted(browser):
         return first_wrong(
             layout_colours(browser, places, Image.open(io.BytesIO(browser.screenshot()))
                            .convert("RGB")),
             expect(browser.text_of("#notice"), NO_SCRIPT, "the notice"))
-    return check
+    return lambda browser: first_passing(lambda: as_painted(browser))
 
 
 # What the page's later policy refuses, as each engine lets its driver's own script see it:

@@ -143,7 +143,7 @@ def overflow_is_reported_and_the_page_goes_on(browser):
         return wrong
     dismiss_report(browser)
     # The report closes in a task of its own, after the key.
-    browser.wait_for("document.querySelector('dialog') === null", timeout=2)
+    browser.wait_for("document.querySelector('dialog') === null")
     return first_wrong(
         expect(focused(browser), "Command1(0)", "focus back on"),
         expect([value(browser, f"Text2({i})") for i in range(3)], ["1e999", "5", ""], "boxes"),

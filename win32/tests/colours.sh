@@ -26,7 +26,7 @@ set_scheme() {  # window, window text, button face, button text, High Contrast f
   set_value 'HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager' ThemeActive 0
   # Wine reads the scheme as its session starts.
   wineserver -k
-  wineserver -w
+  timeout 60 wineserver -w || fail "Wine's server went on for a minute after it was told to end"
 }
 # What each area stands on: the layout's colours, and the boxes the system's window colour.
 designed=(FFC080 C0C0FF C0C0FF C0C0FF C0FFFF C0FFFF C0FFFF box box box 80FF80 FF8080 box)
@@ -50,7 +50,7 @@ esac
 wine "$program" &
 x_session_pids+=($!)
 window=$(await_window '^www\.veltaro\.bg Велтаро$')
-await xdotool windowfocus --sync "$window" || fail "the window never took the focus"
+focus "$window"
 # From the help text, where the window opens: past the modes to the part and the whole,
 # then past the result to "Изчисли".
 xdotool key --delay 50 Tab Tab 4 5 Tab 6 0 Tab Tab space
