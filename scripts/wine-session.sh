@@ -58,6 +58,6 @@ wine_session_locale() {  # locale
 wine_session_stop() {
   wineserver -k 2>/dev/null || true
   # The server writes the prefix's registry as it ends.
-  wineserver -w 2>/dev/null || true
+  timeout 60 wineserver -w 2>/dev/null || true
   rm -rf "$WINEPREFIX" "$WINEPREFIX.locales"
 }

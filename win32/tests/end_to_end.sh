@@ -59,7 +59,7 @@ click "${calculate[@]}"
 report=$(await_window '^Велтаро$')
 passed=$((passed + 1))
 # The report's text is checked where a test can read it: in the window's own test.
-xdotool windowfocus --sync "$report"
+focus "$report"
 xdotool key Return
 await bash -c "! xdotool search --name '^Велтаро\$'" || fail "the report stayed open"
 kill -0 "$app" || fail "the program ended after the report"

@@ -15,7 +15,7 @@ start() {  # locale
   app=$!
   x_session_pids+=("$app")
   window=$(await_window '^www\.veltaro\.bg Велтаро$')
-  await xdotool windowfocus --sync "$window" || fail "the window never took the focus"
+  focus "$window"
 }
 
 click() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
@@ -65,7 +65,8 @@ calculate() {
   click "${calculate[@]}"
 }
 close() {
-  xdotool windowfocus --sync "$window" key alt+F4
+  focus "$window"
+  xdotool key alt+F4
   await bash -c "! kill -0 $app" || fail "the program did not end when its window closed"
   wait "$app" || fail "the program ended with status $?"
 }

@@ -27,7 +27,7 @@ name='\x412\x435\x43b\x442\x430\x440\x43e'
 # What the prefix holds once Wine has written it out: every file, and every registry key
 # and value, one a line, as "key" and "key = value name".
 snapshot() {  # name
-  wineserver -w
+  timeout 60 wineserver -w || fail "Wine's server went on for a minute after its programs ended"
   (cd "$drive" && find . | sort) >"$x_session_work/$1.files"
   for hive in system user; do
     awk -v hive="$hive" '
@@ -109,7 +109,7 @@ signed_product=$(product_code "$signed_msi")
 [ "$signed_product" != "$product" ] || fail "the signed package has the unsigned one's product code"
 install 'C:\signed.msi'
 rm "$signed_msi"
-wineserver -w
+timeout 60 wineserver -w || fail "Wine's server went on for a minute after its programs ended"
 cmp -s "$drive/Program Files/Veltaro/veltaro.exe" "$work/signed/veltaro.exe" ||
   fail "the signed installer left $folder\\veltaro.exe unsigned"
 ! grep -q -F "$product" "$WINEPREFIX/system.reg" || fail "the unsigned package is still installed"
