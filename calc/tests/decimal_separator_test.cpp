@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <string>
 
 #include "calc/percent.h"
@@ -17,6 +18,14 @@ struct SettingCase {
   const char* written;
 };
 
+template <std::size_t N>
+void ExpectWritten(const SettingCase (&cases)[N]) {
+  for (const SettingCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(FormatFromSettings(c.separator, c.language).decimalSeparator, c.written);
+  }
+}
+
 TEST(FormatFromSettings, KeepsASeparatorThatReadsAsOne) {
   const SettingCase cases[] = {
       {"Bulgarian comma", ",", "bg_BG", ","},
@@ -28,10 +37,7 @@ TEST(FormatFromSettings, KeepsASeparatorThatReadsAsOne) {
       {"a slash some settings give Persian", "/", "fa-IR", "/"},
       {"a longer symbol", "\xC2\xB7", "ca", "\xC2\xB7"},
   };
-  for (const SettingCase& c : cases) {
-    SCOPED_TRACE(c.name);
-    EXPECT_EQ(FormatFromSettings(c.separator, c.language).decimalSeparator, c.written);
-  }
+  ExpectWritten(cases);
 }
 
 TEST(FormatFromSettings, FallsBackToThePointWhereTheSettingWouldMislead) {
@@ -47,10 +53,7 @@ TEST(FormatFromSettings, FallsBackToThePointWhereTheSettingWouldMislead) {
       {"a digit among other characters", ",0", "bg_BG", "."},
       {"the percent sign that ends a result", "%", "en_US", "."},
   };
-  for (const SettingCase& c : cases) {
-    SCOPED_TRACE(c.name);
-    EXPECT_EQ(FormatFromSettings(c.separator, c.language).decimalSeparator, c.written);
-  }
+  ExpectWritten(cases);
 }
 
 // After Latin digits the Arabic decimal separator would make a number no locale writes.
@@ -66,10 +69,7 @@ TEST(FormatFromSettings, WritesTheLanguagesLatinSeparatorForTheArabicOne) {
       {"Uzbek in Arabic script", arabic, "uz-Arab-AF", ","},
       {"no language known", arabic, "", "."},
   };
-  for (const SettingCase& c : cases) {
-    SCOPED_TRACE(c.name);
-    EXPECT_EQ(FormatFromSettings(c.separator, c.language).decimalSeparator, c.written);
-  }
+  ExpectWritten(cases);
 }
 
 TEST(FormatFromSettings, GivesResultsThatReadTrue) {
