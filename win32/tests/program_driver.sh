@@ -54,6 +54,20 @@ check_empty_box() {  # description, x, y
   await box_blank "$2" "$3" || fail "$1: the box shows text"
   passed=$((passed + 1))
 }
+# What the box at x y holds after the text is pasted over all it held. Wine learns of a new
+# owner of the clipboard in its own time, and a paste before then gives what it last knew:
+# the paste is made again, a few times, until what it gave begins as the text does.
+paste_into() {  # x y text
+  local text
+  for _ in 1 2 3 4 5; do
+    printf '%s' "$3" | xclip -selection clipboard >/dev/null 2>&1
+    click "$1" "$2"
+    xdotool key ctrl+a ctrl+v
+    text=$(read_box "$1" "$2")
+    [ "${text:0:1}" != "${3:0:1}" ] || break
+  done
+  printf '%s' "$text"
+}
 type_into() {  # x y text
   click "$1" "$2"
   xdotool key ctrl+a
