@@ -8,6 +8,8 @@ RELEASE_BUILD := build-release
 DEBIAN_BUILD := build-debian
 # The other Debian release's root, and the Linux program's build in it.
 OTHER_RELEASE := build-other-release
+# The Debian source package's clean roots of both releases, and its builds in them.
+SOURCE_PACKAGE := build-source-package
 JOBS := $(shell nproc)
 FUZZ_SECONDS := 180
 
@@ -58,7 +60,8 @@ run: build
 # and Debian's own flags;
 # then the browser's build, its unit tests under Node.js and the page's in Chromium, Firefox
 # ESR and WebKitGTK, and under Orca; last the Linux program built and tested in a root of
-# the other Debian release (13 on 12, 12 on 13).
+# the other Debian release (13 on 12, 12 on 13); and the Debian source package built, judged
+# by lintian and tested in clean roots of both releases.
 check: deps-check build build-sanitize windows web
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 	ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j $(JOBS)
@@ -68,6 +71,7 @@ check: deps-check build build-sanitize windows web
 	ctest --test-dir $(WEB_BUILD) --output-on-failure -j $(JOBS)
 	scripts/release-root $(OTHER_RELEASE)/root
 	scripts/release-check $(OTHER_RELEASE)/root $(OTHER_RELEASE)/build
+	scripts/source-package-check $(SOURCE_PACKAGE)
 
 # The calculation's micro-benchmarks, the start-up against a bare Qt window, and the time
 # from a click on "Изчисли" to the result painted; the Windows program's size, imports and

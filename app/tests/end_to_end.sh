@@ -8,6 +8,7 @@ set -euo pipefail
 program=$1
 close_window=$2
 source "$(dirname "$0")/../../scripts/x-session.sh"
+source "$(dirname "$0")/calculate.sh"
 
 start() {
   "$program" &
@@ -34,18 +35,7 @@ every_size=$(for side in 16 22 24 32 48 64 128 256; do printf 'Icon (%s x %s) ' 
 offers_every_size() { test "$(icons)" = "$every_size"; }
 await offers_every_size || fail "the window's icons: $(icons)"
 
-# Centres of the part and whole boxes, the calculate button and the result box.
-click() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
-click 404 45
-xdotool type --delay 20 45
-click 404 85
-xdotool type --delay 20 60
-click 256 172
-click 404 125
-xdotool key ctrl+a ctrl+c
-result_copied() { test "$(xclip -o -selection clipboard 2>/dev/null)" = "75%"; }
-await result_copied ||
-  fail "result read back as '$(xclip -o -selection clipboard 2>/dev/null)', not 75%"
+calculate "$window" 45 60 75%
 
 "$close_window" "$window"
 expect_end "its window closed"
