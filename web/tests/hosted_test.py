@@ -23,6 +23,7 @@ import time
 
 from page_driver import (ChromiumSession, Checks, Tally, calculate, expect, first_wrong,
                          open_page, session)
+from waiting import first_passing
 
 ICON_SIZES = {"180x180", "192x192", "512x512", "any"}
 
@@ -130,11 +131,9 @@ def publish_second_version(site):
 
 
 def wait_for_value(browser, expression, wanted, what, timeout=60):
-    deadline = time.monotonic() + timeout
-    while (seen := browser.evaluate(expression)) != wanted:
-        if time.monotonic() > deadline:
-            raise TimeoutError(f"{what}: {seen!r}, not {wanted!r}")
-        time.sleep(0.1)
+    wrong = first_passing(lambda: expect(browser.evaluate(expression), wanted, what), timeout)
+    if wrong:
+        raise TimeoutError(wrong)
 
 
 def new_version_reaches_returning_user(engine, folder, work, tally):
