@@ -1,8 +1,9 @@
 #!/usr/bin/python3
 """Puts the page together as one self-contained file, and as a folder for a web site.
 The file holds the window as the build wrote it (its caption, style rules and elements),
-the line that tells the notice under the window that script runs, the program (its WebAssembly in base64, which the loader is handed instead of fetching it),
-the loader, the stylesheet with the serif it carries, and the icon; its Content Security
+the script that runs as it is read (it tells the notice under the window that script runs,
+and starts compiling the program, its WebAssembly in base64, which the loader then starts
+instead of fetching it), the loader, the stylesheet with the serif it carries, and the icon; its Content Security
 Policy allows that script and that stylesheet, by their hashes, and nothing else. The
 folder's index.html is the same page, with a web app manifest and a service worker that
 keeps the folder's files for use offline, registered by the page once its program runs,
@@ -82,8 +83,8 @@ def main(template, style, window, loading, start, loader, program, serif, icons,
     style = (f'@font-face{{font-family:"{SERIF_FAMILY}";src:url({font}) format("woff2")}}\n'
              + pathlib.Path(style).read_text(encoding="utf-8") + parts["style"])
     wasm = base64.b64encode(pathlib.Path(program).read_bytes()).decode()
-    loading = pathlib.Path(loading).read_text(encoding="utf-8")
-    start = pathlib.Path(start).read_text(encoding="utf-8").replace("@PROGRAM@", wasm)
+    loading = pathlib.Path(loading).read_text(encoding="utf-8").replace("@PROGRAM@", wasm)
+    start = pathlib.Path(start).read_text(encoding="utf-8")
     loader = pathlib.Path(loader).read_text(encoding="utf-8")
     icon = data_url("image/png", (icons / "veltaro-32.png").read_bytes())
     pathlib.Path(output).write_text(page(template, parts, style, loading, start, loader, icon),

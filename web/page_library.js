@@ -75,7 +75,8 @@ mergeInto(LibraryManager.library, {
     if (!element) return -1;
     const value = veltaroText(text, textLength);
     const holder = veltaroTextOf(element);
-    holder.set(value);
+    // The page holds the window's texts already: writing them again would lay it out again.
+    if (holder.get() !== value) holder.set(value);
     return holder.get() === value ? 1 : 0;
   },
 
@@ -150,16 +151,11 @@ mergeInto(LibraryManager.library, {
 
   // Hands on each change that may change how wide the captions are drawn: fonts loaded, and
   // a reader's own spacing of letters and words put on once the page runs (as a tool that
-  // tests the spacing does), seen as a hidden line of text of its own grows wider.
+  // tests the spacing does), seen as the page's hidden line of text grows wider. The line
+  // is in the page from the start, laid out with it, so that measuring it costs no layout.
   veltaro_listen_text_widths: function(page, event) {
     document.fonts.addEventListener('loadingdone', () => _veltaro_event(page, event, 0));
-    const line = document.createElement('span');
-    line.textContent = 'а б';
-    line.setAttribute('aria-hidden', 'true');
-    line.style.setProperty('position', 'absolute');
-    line.style.setProperty('visibility', 'hidden');
-    line.style.setProperty('white-space', 'nowrap');
-    document.body.append(line);
+    const line = document.getElementById('spacing-probe');
     // Measured now, not at the observer's first call: spacing put on in between would
     // otherwise be taken for the page's own.
     let width = line.getBoundingClientRect().width;
