@@ -13,7 +13,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyle>
 #include <QTimer>
 #include <QtTest>
 #include <algorithm>
