@@ -13,7 +13,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyle>
 #include <QTimer>
 #include <QtTest>
 #include <algorithm>
@@ -25,8 +24,10 @@
 #include "app/accessibility.h"
 #include "app/control_widgets.h"
 #include "app/standard_texts.h"
+#include "app/tests/pixel_contrast.h"
 #include "app/window_style.h"
 #include "window/contrast.h"
+#include "window/control_error.h"
 #include "window/layout.h"
 #include "window/pixels.h"
 
@@ -637,39 +638,6 @@ void FormWindowTest::coloursAreDrawnAsDesigned() {
   QVERIFY2(distance <= tolerance, qPrintable(drawn.name() + " instead of " + colour.name()));
 }
 
-namespace {
-
-double Contrast(const QColor& a, const QColor& b) {
-  return window::ContrastRatio(app::ToRgb(a), app::ToRgb(b));
-}
-
-// How many pixels of a focus mark stand out from every colour beside them by 3:1: of the
-// pixels that focusing changed, those that differ so from each unchanged pixel around them.
-int SeenMarkPixels(const QImage& before, const QImage& after) {
-  const auto changed = [&](int x, int y) { return after.pixel(x, y) != before.pixel(x, y); };
-  int seen = 0;
-  for (int y = 1; y + 1 < after.height(); ++y) {
-    for (int x = 1; x + 1 < after.width(); ++x) {
-      if (!changed(x, y)) continue;
-      bool beside = false;
-      bool standsOut = true;
-      for (int dy = -1; dy <= 1; ++dy) {
-        for (int dx = -1; dx <= 1; ++dx) {
-          if (changed(x + dx, y + dy)) continue;
-          beside = true;
-          standsOut =
-              standsOut && Contrast(after.pixelColor(x, y), after.pixelColor(x + dx, y + dy)) >=
-                               window::kVisibleMark;
-        }
-      }
-      if (beside && standsOut) ++seen;
-    }
-  }
-  return seen;
-}
-
-}  // namespace
-
 void FormWindowTest::focusMarkShowsOnTheFocusedButtonOnly_data() {
   QTest::addColumn<QString>("focused");
   QTest::addColumn<QString>("other");
@@ -699,7 +667,7 @@ void FormWindowTest::focusMarkShowsOnTheFocusedButtonOnly() {
       if (after.pixel(x, y) == before.pixel(x, y)) continue;
       ++marked;
       QVERIFY2(inside.contains(x, y), qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
-      QVERIFY(Contrast(after.pixelColor(x, y), face) >= 3);
+      QVERIFY(app_test::Contrast(after.pixelColor(x, y), face) >= 3);
     }
   }
   // Along the caption, not a stray pixel: a dotted line above and one below it alone
@@ -745,27 +713,20 @@ void FormWindowTest::focusMarkIsSeenOnEveryControl() {
   widget->setFocus(Qt::TabFocusReason);
   QTRY_VERIFY(widget->hasFocus());
   const QImage focused = form_->grab(area).toImage();
-  const int seen = SeenMarkPixels(unfocused, focused);
+  const int seen = app_test::SeenMarkPixels(unfocused, focused);
   QVERIFY2(seen >= 2 * widget->height(),
            qPrintable(QStringLiteral("%1 pixels of the mark are seen").arg(seen)));
 }
 
 void FormWindowTest::everyTextReadsOnItsBackground_data() {
   QTest::addColumn<QString>("control");
-  QTest::addColumn<QMargins>("edge");  // what of the control is no text: a bevel, a frame, a circle
-  const int circle = QApplication::style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
-                     QApplication::style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
-  const QMargins frame(3, 3, 3, 3);
-  const QMargins bevel(5, 5, 5, 5);  // and the default button's outline
-  QTest::newRow("the heading") << "Label1(0)" << QMargins();
-  for (int i = 0; i < 3; ++i) {
-    QTest::addRow("label %d", i) << QStringLiteral("Label2(%1)").arg(i) << QMargins();
-    QTest::addRow("option %d", i) << QStringLiteral("Option1(%1)").arg(i)
-                                  << QMargins(circle, 0, 0, 0);
-    QTest::addRow("box %d", i) << QStringLiteral("Text2(%1)").arg(i) << frame;
+  QTest::addColumn<QMargins>("edge");
+  for (const window::ControlLayout& control : window::MainWindowControls()) {
+    if (!control.visible || control.kind == window::ControlKind::kFrame) continue;
+    const std::string name = window::ControlNameOf(control);
+    QTest::newRow(name.c_str()) << QString::fromStdString(name)
+                                << app_test::NoTextEdge(control, *QApplication::style());
   }
-  QTest::newRow("Изчисли") << "Command1(0)" << bevel;
-  QTest::newRow("Изчисти") << "Command1(1)" << bevel;
 }
 
 // Each caption and number, read from the pixels: its darkest or lightest pixel against the
@@ -776,22 +737,12 @@ void FormWindowTest::everyTextReadsOnItsBackground() {
   Calculate("45", "60");
   QCOMPARE(Text("Text2(2)"), QStringLiteral("75%"));
   QWidget* const widget = Control(control);
-  const QImage pixels = widget->grab(widget->rect().marginsRemoved(edge)).toImage();
-  std::map<QRgb, int> counts;
-  for (int y = 0; y < pixels.height(); ++y) {
-    for (int x = 0; x < pixels.width(); ++x) ++counts[pixels.pixel(x, y)];
-  }
-  const auto background =
-      std::max_element(counts.begin(), counts.end(), [](const auto& a, const auto& b) {
-        return a.second < b.second;
-      })->first;
-  double best = 1;
-  for (const auto& [colour, count] : counts) {
-    best = std::max(best, Contrast(QColor(colour), QColor(background)));
-  }
+  const app_test::TextReading text =
+      app_test::ReadText(widget->grab(widget->rect().marginsRemoved(edge)).toImage());
   QVERIFY2(
-      best >= window::kReadableText,
-      qPrintable(QStringLiteral("%1:1 on %2").arg(best, 0, 'f', 2).arg(QColor(background).name())));
+      text.ratio >= window::kReadableText,
+      qPrintable(
+          QStringLiteral("%1:1 on %2").arg(text.ratio, 0, 'f', 2).arg(text.background.name())));
 }
 
 void FormWindowTest::everyControlUsesTimesNewRoman12() {
