@@ -22,12 +22,14 @@ GenericExecuteSynth "printf '%s\\\\n' \\'\$DATA\\' >>$speech"
 EOF
 # The voice logs a language as UTF-8 only where it declares it, else Cyrillic as "???":
 # English, Bulgarian, and the language of Orca's locale, which Orca 48 asks for, in lower
-# case ("c" in the C locale).
+# case ("c" in the C locale). The charset is spelled "UTF8", not "utf-8": speech-dispatcher
+# 0.12 gives the voice junk for a typed character that it need not recode, and any other
+# name of UTF-8 has it recode the text first.
 reader_language=${LC_ALL:-${LC_MESSAGES:-${LANG:-C}}}
 reader_language=${reader_language%%[_.@]*}
 reader_languages=$(printf '%s\n' en bg "${reader_language,,}" | awk '!seen[$0]++')
 for language in $reader_languages; do
-  printf 'GenericLanguage "%s" "%s" "utf-8"\nAddVoice "%s" "MALE1" "%s"\n' \
+  printf 'GenericLanguage "%s" "%s" "UTF8"\nAddVoice "%s" "MALE1" "%s"\n' \
     "$language" "$language" "$language" "$language" >>"$x_session_work/speechd/modules/log.conf"
 done
 # The server opens a sound output even for a voice that plays nothing: libao's null one.
