@@ -3,6 +3,99 @@
 # screen reader, all of the session's own; provides await_speech, press and the log, $speech.
 # Everything started ends with the session.
 
+# Whether a line of the log after the given one matches.
+heard() {  # pattern, after line
+  tail -n "+$(($2 + 1))" "$speech" | grep -q -- "$1"
+}
+
+# Whether a line of the log after the given one is the given text, within the seconds given.
+await_line() {  # text, after line, seconds
+  local deadline=$((SECONDS + $3))
+  until tail -n "+$(($2 + 1))" "$speech" | grep -qxF -- "$1"; do
+    ((SECONDS < deadline)) || return 1
+    sleep 0.1
+  done
+}
+
+# What was said after the given line, on one line.
+said_since() {  # line
+  tail -n "+$(($1 + 1))" "$speech" | tr '\n' '|'
+}
+
+# Fails, naming what failed when Orca did not say what it should have: Orca or the speech
+# server, where either no longer works; else the program, which gave Orca nothing to say.
+fail_unsaid() {  # what Orca did not say, after line
+  local said
+  said=$(said_since "$2")
+  kill -0 "$orca_pid" 2>/dev/null ||
+    fail "Orca failed, not the program: it quit ($(tail -n 3 "$x_session_work/orca.log" |
+      tr '\n' '|')) before it said $1; it said: $said"
+  speech_works || fail "speech-dispatcher failed, not the program: its voice no longer logs" \
+    "what it is asked to say; Orca did not say $1 and said: $said"
+  fail "the program failed (Orca and the speech server work): Orca did not say $1; it said: $said"
+}
+
+# Waits until a line of the log after the given one matches; fails with what was said.
+await_speech() {  # pattern, after line, seconds
+  local deadline=$((SECONDS + ${3:-10}))
+  until heard "$1" "$2"; do
+    ((SECONDS < deadline)) || fail_unsaid "$1" "$2"
+    sleep 0.1
+  done
+}
+
+# Presses a key again and again, up to the given number of times, until Orca says what
+# matches after it; fails with all that was said.
+press_until() {  # key, pattern, times
+  local before
+  for _ in $(seq "$3"); do
+    before=$(spoken)
+    xdotool key "$1"
+    for _ in $(seq 15); do
+      heard "$2" "$before" && return 0
+      sleep 0.1
+    done
+  done
+  fail_unsaid "$2 after $1, $3 times," 0
+}
+
+# How many lines Orca has said so far.
+spoken() { wc -l <"$speech"; }
+
+# Presses a key, or types the text after "type ", and waits for what Orca must say next;
+# counts each in $passed.
+passed=0
+press() {  # key or text, what Orca must say next
+  local before
+  before=$(spoken)
+  if [ "${1#type }" != "$1" ]; then xdotool type "${1#type }"; else xdotool key "$1"; fi
+  await_speech "$2" "$before"
+  passed=$((passed + 1))
+}
+
+# Whether Orca has asked the accessibility bus for the events it speaks a window or a page
+# from: Orca 48 says it is on before it asks, and a program that starts in between sends
+# Orca nothing of its first focus.
+orca_listens() {
+  local events
+  events=$(dbus-send --bus="$a11y_bus" --print-reply --dest=org.a11y.atspi.Registry \
+    /org/a11y/atspi/registry org.a11y.atspi.Registry.GetRegisteredEvents) || return 1
+  for event in Window:Activate: Object:StateChanged:Focused Object:StateChanged:Showing \
+    Object:StateChanged:Checked Object:StateChanged:Selected Object:TextChanged:Insert \
+    Object:ChildrenChanged:Add Object:PropertyChange:AccessibleName; do
+    grep -qF "\"$event\"" <<<"$events" || return 1
+  done
+}
+
+# Whether the speech server logs a Bulgarian text and a character, which is how Orca
+# speaks a typed key, each whole and within a few seconds.
+speech_works() {
+  local before
+  before=$(spoken)
+  spd-say -w -l bg -c ж >/dev/null 2>&1 && spd-say -w -l bg 'Проба на гласа' >/dev/null 2>&1 &&
+    await_line 'ж' "$before" 5 && await_line 'Проба на гласа' "$before" 5
+}
+
 mkdir -p "$x_session_work/reader-home" "$x_session_work/speechd/modules"
 speech=$x_session_work/speech.log
 : >"$speech"
@@ -38,53 +131,27 @@ HOME=$x_session_work/reader-home speech-dispatcher --run-single --timeout 0 \
   --config-dir "$x_session_work/speechd" --socket-path "$x_session_work/speechd.sock" \
   --log-dir "$x_session_work" >/dev/null 2>&1 &
 x_session_pids+=($!)
-await test -S "$x_session_work/speechd.sock" || fail "the speech server did not start"
+await test -S "$x_session_work/speechd.sock" ||
+  fail "speech-dispatcher failed, not the program: its server did not start"
 export SPEECHD_ADDRESS=unix_socket:$x_session_work/speechd.sock
 
+speech_works || fail "speech-dispatcher failed, not the program: asked to say \"ж\" and" \
+  "\"Проба на гласа\", its voice logged: $(said_since 0)"
+
+
 HOME=$x_session_work/reader-home orca >"$x_session_work/orca.log" 2>&1 &
-x_session_pids+=($!)
+orca_pid=$!
+x_session_pids+=($orca_pid)
 
-# Whether a line of the log after the given one matches.
-heard() {  # pattern, after line
-  tail -n "+$(($2 + 1))" "$speech" | grep -q -- "$1"
-}
-
-# Waits until a line of the log after the given one matches; fails with what was said.
-await_speech() {  # pattern, after line, seconds
-  for _ in $(seq $((${3:-10} * 10))); do
-    heard "$1" "$2" && return 0
-    sleep 0.1
-  done
-  fail "Orca did not say $1; it said: $(tail -n "+$(($2 + 1))" "$speech" | tr '\n' '|')"
-}
-
-# Presses a key again and again, up to the given number of times, until Orca says what
-# matches after it; fails with all that was said.
-press_until() {  # key, pattern, times
-  local before
-  for _ in $(seq "$3"); do
-    before=$(spoken)
-    xdotool key "$1"
-    for _ in $(seq 15); do
-      heard "$2" "$before" && return 0
-      sleep 0.1
-    done
-  done
-  fail "Orca did not say $2 after $1, $3 times; it said: $(tr '\n' '|' <"$speech")"
-}
-
-# How many lines Orca has said so far.
-spoken() { wc -l <"$speech"; }
-
-# Presses a key, or types the text after "type ", and waits for what Orca must say next;
-# counts each in $passed.
-passed=0
-press() {  # key or text, what Orca must say next
-  local before
-  before=$(spoken)
-  if [ "${1#type }" != "$1" ]; then xdotool type "${1#type }"; else xdotool key "$1"; fi
-  await_speech "$2" "$before"
-  passed=$((passed + 1))
-}
-
-await_speech 'Screen reader on' 0 60
+before=$(spoken)
+deadline=$((SECONDS + 60))
+until heard 'Screen reader on' "$before"; do
+  kill -0 "$orca_pid" 2>/dev/null && ((SECONDS < deadline)) ||
+    fail "Orca failed, not the program: it did not say it is on within a minute; it said:" \
+      "$(said_since "$before") ($(tail -n 3 "$x_session_work/orca.log" | tr '\n' '|'))"
+  sleep 0.1
+done
+a11y_bus=$(dbus-send --session --print-reply=literal --dest=org.a11y.Bus /org/a11y/bus \
+  org.a11y.Bus.GetAddress)
+a11y_bus=${a11y_bus##* }
+await orca_listens || fail "Orca failed, not the program: it did not listen for events"
