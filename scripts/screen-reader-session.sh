@@ -22,14 +22,17 @@ said_since() {  # line
   tail -n "+$(($1 + 1))" "$speech" | tr '\n' '|'
 }
 
+# The last lines Orca wrote to its output, on one line.
+orca_output() { tail -n 3 "$x_session_work/orca.log" | tr '\n' '|'; }
+
 # Fails, naming what failed when Orca did not say what it should have: Orca or the speech
 # server, where either no longer works; else the program, which gave Orca nothing to say.
 fail_unsaid() {  # what Orca did not say, after line
   local said
   said=$(said_since "$2")
   kill -0 "$orca_pid" 2>/dev/null ||
-    fail "Orca failed, not the program: it quit ($(tail -n 3 "$x_session_work/orca.log" |
-      tr '\n' '|')) before it said $1; it said: $said"
+    fail "Orca failed, not the program: it quit before it said $1; it said: $said;" \
+      "its output: $(orca_output)"
   speech_works || fail "speech-dispatcher failed, not the program: its voice no longer logs" \
     "what it is asked to say; Orca did not say $1 and said: $said"
   fail "the program failed (Orca and the speech server work): Orca did not say $1; it said: $said"
@@ -56,7 +59,7 @@ press_until() {  # key, pattern, times
       sleep 0.1
     done
   done
-  fail_unsaid "$2 after $1, $3 times," 0
+  fail_unsaid "$2 after $1 ($3 times)" 0
 }
 
 # How many lines Orca has said so far.
@@ -141,14 +144,14 @@ speech_works || fail "speech-dispatcher failed, not the program: asked to say \"
 
 HOME=$x_session_work/reader-home orca >"$x_session_work/orca.log" 2>&1 &
 orca_pid=$!
-x_session_pids+=($orca_pid)
+x_session_pids+=("$orca_pid")
 
 before=$(spoken)
 deadline=$((SECONDS + 60))
 until heard 'Screen reader on' "$before"; do
-  kill -0 "$orca_pid" 2>/dev/null && ((SECONDS < deadline)) ||
+  { kill -0 "$orca_pid" 2>/dev/null && ((SECONDS < deadline)); } ||
     fail "Orca failed, not the program: it did not say it is on within a minute; it said:" \
-      "$(said_since "$before") ($(tail -n 3 "$x_session_work/orca.log" | tr '\n' '|'))"
+      "$(said_since "$before"); its output: $(orca_output)"
   sleep 0.1
 done
 a11y_bus=$(dbus-send --session --print-reply=literal --dest=org.a11y.Bus /org/a11y/bus \
