@@ -95,7 +95,8 @@ orca_listens() {
 speech_works() {
   local before
   before=$(spoken)
-  spd-say -w -l bg -c ж >/dev/null 2>&1 && spd-say -w -l bg 'Проба на гласа' >/dev/null 2>&1 &&
+  timeout 10 spd-say -w -l bg -c ж >/dev/null 2>&1 &&
+    timeout 10 spd-say -w -l bg 'Проба на гласа' >/dev/null 2>&1 &&
     await_line 'ж' "$before" 5 && await_line 'Проба на гласа' "$before" 5
 }
 
