@@ -3,6 +3,45 @@
 # screen reader, all of the session's own; provides await_speech, press and the log, $speech.
 # Everything started ends with the session.
 
+mkdir -p "$x_session_work/reader-home" "$x_session_work/speechd/modules"
+speech=$x_session_work/speech.log
+: >"$speech"
+
+# The window manager gives the window the focus and tells the reader which window is active.
+HOME=$x_session_work/reader-home xfwm4 --compositor=off >/dev/null 2>&1 &
+x_session_pids+=($!)
+
+cat >"$x_session_work/speechd/speechd.conf" <<EOF
+LogDir "$x_session_work"
+AddModule "log" "sd_generic" "log.conf"
+DefaultModule log
+AudioOutputMethod "libao"
+EOF
+cat >"$x_session_work/speechd/modules/log.conf" <<EOF
+GenericExecuteSynth "printf '%s\\\\n' \\'\$DATA\\' >>$speech"
+EOF
+# The voice logs a language as UTF-8 only where it declares it, else Cyrillic as "???":
+# English, Bulgarian, and the language of Orca's locale, which Orca 48 asks for, in lower
+# case ("c" in the C locale). The charset is spelled "UTF8", not "utf-8": speech-dispatcher
+# 0.12 gives the voice junk for a typed character that it need not recode, and any other
+# name of UTF-8 has it recode the text first.
+reader_language=${LC_ALL:-${LC_MESSAGES:-${LANG:-C}}}
+reader_language=${reader_language%%[_.@]*}
+reader_languages=$(printf '%s\n' en bg "${reader_language,,}" | awk '!seen[$0]++')
+for language in $reader_languages; do
+  printf 'GenericLanguage "%s" "%s" "UTF8"\nAddVoice "%s" "MALE1" "%s"\n' \
+    "$language" "$language" "$language" "$language" >>"$x_session_work/speechd/modules/log.conf"
+done
+# The server opens a sound output even for a voice that plays nothing: libao's null one.
+echo default_driver=null >"$x_session_work/reader-home/.libao"
+HOME=$x_session_work/reader-home speech-dispatcher --run-single --timeout 0 \
+  --config-dir "$x_session_work/speechd" --socket-path "$x_session_work/speechd.sock" \
+  --log-dir "$x_session_work" >/dev/null 2>&1 &
+x_session_pids+=($!)
+await test -S "$x_session_work/speechd.sock" ||
+  fail "speech-dispatcher failed, not the program: its server did not start"
+export SPEECHD_ADDRESS=unix_socket:$x_session_work/speechd.sock
+
 # Whether a line of the log after the given one matches.
 heard() {  # pattern, after line
   tail -n "+$(($2 + 1))" "$speech" | grep -q -- "$1"
@@ -100,48 +139,8 @@ speech_works() {
     await_line 'ж' "$before" 5 && await_line 'Проба на гласа' "$before" 5
 }
 
-mkdir -p "$x_session_work/reader-home" "$x_session_work/speechd/modules"
-speech=$x_session_work/speech.log
-: >"$speech"
-
-# The window manager gives the window the focus and tells the reader which window is active.
-HOME=$x_session_work/reader-home xfwm4 --compositor=off >/dev/null 2>&1 &
-x_session_pids+=($!)
-
-cat >"$x_session_work/speechd/speechd.conf" <<EOF
-LogDir "$x_session_work"
-AddModule "log" "sd_generic" "log.conf"
-DefaultModule log
-AudioOutputMethod "libao"
-EOF
-cat >"$x_session_work/speechd/modules/log.conf" <<EOF
-GenericExecuteSynth "printf '%s\\\\n' \\'\$DATA\\' >>$speech"
-EOF
-# The voice logs a language as UTF-8 only where it declares it, else Cyrillic as "???":
-# English, Bulgarian, and the language of Orca's locale, which Orca 48 asks for, in lower
-# case ("c" in the C locale). The charset is spelled "UTF8", not "utf-8": speech-dispatcher
-# 0.12 gives the voice junk for a typed character that it need not recode, and any other
-# name of UTF-8 has it recode the text first.
-reader_language=${LC_ALL:-${LC_MESSAGES:-${LANG:-C}}}
-reader_language=${reader_language%%[_.@]*}
-reader_languages=$(printf '%s\n' en bg "${reader_language,,}" | awk '!seen[$0]++')
-for language in $reader_languages; do
-  printf 'GenericLanguage "%s" "%s" "UTF8"\nAddVoice "%s" "MALE1" "%s"\n' \
-    "$language" "$language" "$language" "$language" >>"$x_session_work/speechd/modules/log.conf"
-done
-# The server opens a sound output even for a voice that plays nothing: libao's null one.
-echo default_driver=null >"$x_session_work/reader-home/.libao"
-HOME=$x_session_work/reader-home speech-dispatcher --run-single --timeout 0 \
-  --config-dir "$x_session_work/speechd" --socket-path "$x_session_work/speechd.sock" \
-  --log-dir "$x_session_work" >/dev/null 2>&1 &
-x_session_pids+=($!)
-await test -S "$x_session_work/speechd.sock" ||
-  fail "speech-dispatcher failed, not the program: its server did not start"
-export SPEECHD_ADDRESS=unix_socket:$x_session_work/speechd.sock
-
 speech_works || fail "speech-dispatcher failed, not the program: asked to say \"ж\" and" \
   "\"Проба на гласа\", its voice logged: $(said_since 0)"
-
 
 HOME=$x_session_work/reader-home orca >"$x_session_work/orca.log" 2>&1 &
 orca_pid=$!
@@ -156,6 +155,6 @@ until heard 'Screen reader on' "$before"; do
   sleep 0.1
 done
 a11y_bus=$(dbus-send --session --print-reply=literal --dest=org.a11y.Bus /org/a11y/bus \
-  org.a11y.Bus.GetAddress)
+  org.a11y.Bus.GetAddress) || fail "the accessibility bus has no address"
 a11y_bus=${a11y_bus##* }
 await orca_listens || fail "Orca failed, not the program: it did not listen for events"
