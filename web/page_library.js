@@ -65,7 +65,8 @@ mergeInto(LibraryManager.library, {
     const element = veltaroElement(id, idLength);
     if (!element) return -1;
     const name = veltaroText(property, propertyLength);
-    element[name] = on !== 0;
+    // As with texts: a flag the page holds already is not written again.
+    if (element[name] !== (on !== 0)) element[name] = on !== 0;
     return element[name] === (on !== 0) ? 1 : 0;
   },
 
