@@ -4,8 +4,8 @@
 source "$(dirname "${BASH_SOURCE[0]}")/test-session.sh"
 
 # The first shown window whose title matches, as a window manager reads the title (UTF-8
-# _NET_WM_NAME): xdotool's search matches WM_NAME, where Wine 10 writes an unmanaged window's
-# Cyrillic as "?".
+# _NET_WM_NAME): xdotool's search matches WM_NAME, whose Cyrillic it reads only in a UTF-8
+# locale, and which Wine 10 writes for an unmanaged window with "?" for each Cyrillic letter.
 shown_window_named() {
   local window
   for window in $(xdotool search --onlyvisible --name '' 2>/dev/null); do
