@@ -3,11 +3,24 @@
 
 source "$(dirname "${BASH_SOURCE[0]}")/test-session.sh"
 
+# The first shown window whose title matches, as a window manager reads the title (UTF-8
+# _NET_WM_NAME): xdotool's search matches WM_NAME, whose Cyrillic it reads only in a UTF-8
+# locale, and which Wine 10 writes for an unmanaged window with "?" for each Cyrillic letter.
+shown_window_named() {
+  local window
+  for window in $(xdotool search --onlyvisible --name '' 2>/dev/null); do
+    xdotool getwindowname "$window" 2>/dev/null | LC_ALL=C.UTF-8 grep -q -i -E "$1" || continue
+    echo "$window"
+    return 0
+  done
+  return 1
+}
+
 # The id of the program's window, once it is shown: a browser also has unmapped windows of
 # the same name, which no window manager can activate.
 await_window() {
-  await xdotool search --onlyvisible --name "$1" || fail "no window named $1 is shown"
-  xdotool search --onlyvisible --name "$1" | head -n 1
+  await shown_window_named "$1" || fail "no window named $1 is shown"
+  shown_window_named "$1"
 }
 
 # Has the window manager give the window the focus, and waits until it has, for a while.

@@ -56,6 +56,12 @@ std::optional<std::basic_string<Char>> Read(Write write) {
   }
 }
 
+// A text the page always answers with, whatever elements it holds: a conversion, a setting.
+template <typename Char, typename Write>
+std::basic_string<Char> ReadAlways(Write write) {
+  return Read<Char>(write).value_or(std::basic_string<Char>{});
+}
+
 }  // namespace
 
 Outcome SetStyle(std::string_view id, std::string_view property, std::string_view value) {
@@ -101,7 +107,7 @@ Outcome SetUnits(std::string_view id, std::u16string_view units, std::size_t cur
 }
 
 std::u16string Utf16(std::string_view text) {
-  return *Read<char16_t>([text](char16_t* buffer, std::size_t capacity) {
+  return ReadAlways<char16_t>([text](char16_t* buffer, std::size_t capacity) {
     return veltaro_utf16(text.data(), text.size(), buffer, capacity);
   });
 }
@@ -137,13 +143,13 @@ Outcome Announce(std::string_view id, std::string_view text) {
 }
 
 std::string DecimalSeparator() {
-  return *Read<char>([](char* buffer, std::size_t capacity) {
+  return ReadAlways<char>([](char* buffer, std::size_t capacity) {
     return veltaro_decimal_separator(buffer, capacity);
   });
 }
 
 std::string Language() {
-  return *Read<char>(
+  return ReadAlways<char>(
       [](char* buffer, std::size_t capacity) { return veltaro_language(buffer, capacity); });
 }
 

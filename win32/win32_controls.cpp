@@ -48,7 +48,7 @@ void Win32Control::SetTextChecked(std::wstring_view text, std::string_view prope
 
 std::string Win32TextBox::Text() const {
   const std::optional<std::wstring> text = WindowText(Existing());
-  Expect(text.has_value(), "Text");
+  if (!text) Rejected("Text");
   return ToUtf8(*text);
 }
 

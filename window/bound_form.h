@@ -32,7 +32,7 @@ class BoundForm : public Form {
 
   // Takes a control the binding made into its array, if it belongs to one the logic reaches.
   template <typename Handle>
-  void Add(const ControlLayout& control, Handle handle) {
+  void Add(const ControlLayout& control, const Handle& handle) {
     if (control.name == text2_.Name()) {
       text2_.Add(control, handle);
     } else if (control.name == label2_.Name()) {

@@ -20,8 +20,11 @@ class ControlElement {
   [[noreturn]] void Missing() const { throw NoSuchControl(layout_->name, layout_->index); }
 
   // The control did not take the property as it was given.
+  [[noreturn]] void Rejected(std::string_view property) const {
+    throw PropertyRejected(layout_->name, layout_->index, property);
+  }
   void Expect(bool taken, std::string_view property) const {
-    if (!taken) throw PropertyRejected(layout_->name, layout_->index, property);
+    if (!taken) Rejected(property);
   }
 
  private:

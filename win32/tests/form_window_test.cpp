@@ -5,6 +5,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -84,7 +85,9 @@ TEST_F(Window, HasAFixedClientAreaAndOnlyACloseButton) {
   EXPECT_FALSE(style & WS_THICKFRAME) << "cannot be resized";
   EXPECT_FALSE(style & WS_MAXIMIZEBOX);
   EXPECT_FALSE(style & WS_MINIMIZEBOX);
-  EXPECT_EQ(win32::ToUtf8(win32::WindowText(form_.Handle()).value()), "www.veltaro.bg Велтаро");
+  const std::optional<std::wstring> title = win32::WindowText(form_.Handle());
+  if (!title) FAIL() << "the window has no title";
+  EXPECT_EQ(win32::ToUtf8(*title), "www.veltaro.bg Велтаро");
 }
 
 TEST_F(Window, EveryControlUsesTimesNewRoman12InCyrillic) {
@@ -149,7 +152,7 @@ TEST_F(Window, EachBoxFollowsItsLabelWhereAScreenReaderLooksForItsName) {
     for (const window::ControlLayout& control : window::MainWindowControls()) {
       if (window::ControlNameOf(control) == box) layout = &control;
     }
-    ASSERT_TRUE(layout != nullptr && layout->labelledBy) << box;
+    if (layout == nullptr || !layout->labelledBy) FAIL() << box << " has no label";
     const std::string label =
         window::ElementName(layout->labelledBy->name, layout->labelledBy->index);
     EXPECT_EQ(GetWindow(Control(box), GW_HWNDPREV), Control(label)) << box << " after " << label;

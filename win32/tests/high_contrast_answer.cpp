@@ -68,10 +68,10 @@ void AnswerHighContrastAsWindows() {
   void** slot = ImportSlot("user32.dll", "SystemParametersInfoW");
   if (slot == nullptr) return;
   DWORD protection = 0;
-  VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &protection);
+  VirtualProtect(static_cast<void*>(slot), sizeof *slot, PAGE_READWRITE, &protection);
   wineAnswer = reinterpret_cast<SystemParametersInfoProc>(*slot);
   *slot = reinterpret_cast<void*>(&AnswerAsWindows);
-  VirtualProtect(slot, sizeof *slot, protection, &protection);
+  VirtualProtect(static_cast<void*>(slot), sizeof *slot, protection, &protection);
 }
 
 void SetHighContrastFlag(bool on) {

@@ -14,6 +14,8 @@ xprop -root -f _NET_WORKAREA 32c -set _NET_WORKAREA "0, 0, 1024, $work_height"
 wine_session_start
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 192 /f >/dev/null 2>&1 ||
   fail "cannot set 192 dpi"
+# Wine 10 reads the resolution as its server starts: the program's is a new one.
+timeout 60 wineserver -w || fail "Wine's server went on for a minute after its programs ended"
 
 wine "$program" &
 x_session_pids+=($!)

@@ -12,7 +12,7 @@ fail() {
 }
 passed=0
 table() { msiinfo export "$msi" "$1" | tr -d '\r' | tail -n +4; }
-bulgarian() { grep -q -x -P '[^A-Za-z]*\p{Cyrillic}[^A-Za-z]*' <<<"$2" || fail "$1 is not Bulgarian: \"$2\""; }
+bulgarian() { LC_ALL=C.UTF-8 grep -q -x -P '[^A-Za-z]*\p{Cyrillic}[^A-Za-z]*' <<<"$2" || fail "$1 is not Bulgarian: \"$2\""; }
 
 version=$(table Property | awk -F'\t' '$1 == "ProductVersion" { print $2 }')
 bulgarian "the launch condition's message" "$(table LaunchCondition | cut -f2)"
