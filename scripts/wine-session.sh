@@ -12,6 +12,12 @@ export WINEDEBUG=${WINEDEBUG:--all}
 # No prompts to install Wine's .NET and HTML engines, which nothing here uses, and no
 # menu entries on this machine for the shortcuts an installer makes.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+# Wine makes a file's Unix name in its locale's character set: where that is not UTF-8 (no
+# LANG at all, as in a fresh machine's login) a name such as Велтаро.lnk cannot be made,
+# and the installer drops that shortcut without a word. Every Wine here starts in C.UTF-8,
+# whatever the caller's locale; a program given another one is given it in LANG.
+unset LC_ALL LANGUAGE "${!LC_@}"
+export LANG=C.UTF-8
 
 # Whether the Wine is this machine's own: the 64-bit one, or Debian's wine32 with its loader.
 wine_session_on_host() { [ "$WINEARCH" = win64 ] || [ -x /usr/lib/wine/wine ]; }
