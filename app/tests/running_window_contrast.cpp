@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QThread>
 #include <cstdio>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -30,7 +31,10 @@ void Report(bool ok, const std::string& line) {
 }
 
 const window::ControlLayout& Control(std::string_view name) {
-  for (const window::ControlLayout& control : window::MainWindowControls()) {
+  // The layout's controls outlive the span; cppcheck 2.17 takes an element of a span that is
+  // itself a temporary for a temporary.
+  const std::span<const window::ControlLayout> controls = window::MainWindowControls();
+  for (const window::ControlLayout& control : controls) {
     if (window::ControlNameOf(control) == name) return control;
   }
   qFatal("no control %s in the layout", std::string(name).c_str());
