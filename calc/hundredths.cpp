@@ -1,12 +1,9 @@
-#include <fast_float/fast_float.h>
-
-#include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <string_view>
+#include <string>
 
+#include "calc/nearest_double.h"
 #include "calc/number_text.h"
 #include "calc/significant_digits.h"
 
@@ -59,15 +56,7 @@ std::int64_t HundredthsOfExactValue(double magnitude) {
 double FromHundredths(std::int64_t hundredths) {
   // Both operands exact, so the division rounds correctly.
   if (hundredths <= kExactWholesUpTo) return static_cast<double>(hundredths) / 100;
-  constexpr std::string_view kHundredth = "e-2";
-  std::array<char, 32> text{};
-  // The digits stop short of the end, so that the exponent always has room after them.
-  char* end =
-      std::to_chars(text.data(), text.data() + text.size() - kHundredth.size(), hundredths).ptr;
-  end = std::copy(kHundredth.begin(), kHundredth.end(), end);
-  double value = 0;
-  fast_float::from_chars(text.data(), end, value);
-  return value;
+  return detail::NearestDouble(std::to_string(hundredths) + "e-2");
 }
 
 std::int64_t Hundredths(double magnitude) {

@@ -1,9 +1,8 @@
-#include <fast_float/fast_float.h>
-
 #include <cmath>
 #include <cstdint>
 #include <string>
 
+#include "calc/nearest_double.h"
 #include "calc/number_text.h"
 #include "calc/runtime_error.h"
 
@@ -74,7 +73,7 @@ std::size_t AppendDigits(BlankFreeReader& reader, std::string& out) {
 }
 
 double ReadDecimal(BlankFreeReader& reader) {
-  std::string number;  // the prefix in the form fast_float reads: "-", digits, ".", "e"
+  std::string number;  // the prefix in the form NearestDouble reads: "-", digits, ".", "e"
   if (reader.Peek() == '-') number += '-';
   if (reader.Peek() == '+' || reader.Peek() == '-') reader.Advance();
 
@@ -97,9 +96,7 @@ double ReadDecimal(BlankFreeReader& reader) {
     if (IsDigit(exponent.back())) number += exponent;
   }
 
-  double value = 0;
-  fast_float::from_chars(number.data(), number.data() + number.size(), value);
-  // fast_float gives infinity past the largest double, a signed zero below the smallest.
+  const double value = detail::NearestDouble(number);
   if (std::isinf(value)) throw RuntimeError::Overflow();
   return value;
 }

@@ -1,13 +1,13 @@
 #include "calc/significant_digits.h"
 
-// GCC 14 at -O3 believes fmt 10.1's shortest-form path, which "{:.14e}" never takes, writes
-// before its buffer: a warning about fmt's own code, which the pragma keeps to fmt's header.
+// GCC 14 at -O3 believes fmt 10.1's shortest-form path, which a set precision never takes,
+// writes before its buffer: a warning about fmt's own code, which the pragma keeps to fmt's
+// header.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Warray-bounds"
-#include <fmt/compile.h>
+#include <fmt/format.h>
 #pragma GCC diagnostic pop
 
-#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -15,15 +15,9 @@
 namespace calc::detail {
 namespace {
 
-using Text = std::array<char, 32>;  // "d.dddddddddddddde-ddd" at the longest
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-// Takes the digits of [begin, end) up to an "e", without the point and trailing zeros.
+// Takes the digits of [begin, end), without trailing zeros.
 void TakeDigits(SignificantDigits& number, const char* begin, const char* end) {
-  for (const char* c = begin; c != end && *c != 'e'; ++c) {
-    if (IsDigit(*c)) number.digits[number.count++] = *c;
-  }
+  for (const char* c = begin; c != end; ++c) number.digits[number.count++] = *c;
   while (number.count > 1 && number.digits[number.count - 1] == '0') --number.count;
 }
 
@@ -59,9 +53,19 @@ bool TakeWholeOrHundredths(SignificantDigits& number, double magnitude) {
          TakeInteger(number, static_cast<std::int64_t>(hundredths), 2);
 }
 
-// The exact binary value rounded to 15 significant digits, "d.dddddddddddddde±xx".
-const char* WriteFifteenDigits(Text& text, double magnitude) {
-  return fmt::format_to(text.data(), FMT_COMPILE("{:.14e}"), magnitude);
+// The exact binary value rounded to 15 significant digits, by fmt's digit generator itself:
+// its formatting functions around it add text to be parsed back, and a branch for
+// hexadecimal output that brings the C library's printf into the browser's program.
+// fmt 9 and 10 declare it alike; a fmt that changes it fails to build here, not at run time.
+void TakeFifteenDigits(SignificantDigits& number, double magnitude) {
+  fmt::basic_memory_buffer<char, SignificantDigits::kMaxDigits + 1> digits;
+  fmt::detail::float_specs specs{};
+  specs.format = fmt::detail::float_format::exp;
+  // The value is digits × 10^lastDigit, trailing zeros removed.
+  const int lastDigit =
+      fmt::detail::format_float(magnitude, SignificantDigits::kMaxDigits, specs, digits);
+  TakeDigits(number, digits.data(), digits.data() + digits.size());
+  number.exponent = lastDigit + static_cast<int>(digits.size()) - 1;
 }
 
 }  // namespace
@@ -72,12 +76,7 @@ SignificantDigits ToSignificantDigits(double value) {
   const double magnitude = std::fabs(value);
   if (TakeWholeOrHundredths(number, magnitude)) return number;
 
-  Text text{};
-  const char* const end = WriteFifteenDigits(text, magnitude);
-  TakeDigits(number, text.data(), end);
-  const char* exponent = std::find(static_cast<const char*>(text.data()), end, 'e') + 1;
-  if (*exponent == '+') ++exponent;
-  std::from_chars(exponent, end, number.exponent);
+  TakeFifteenDigits(number, magnitude);
   return number;
 }
 

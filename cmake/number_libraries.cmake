@@ -1,5 +1,6 @@
-# The two header-only libraries calc converts numbers with, the same on every target:
-# fast_float reads decimal text into the nearest double, fmt writes a double's digits.
+# The two header-only libraries calc converts numbers with: fast_float reads decimal text
+# into the nearest double (on every target but the browser's, calc/CMakeLists.txt), fmt
+# writes a double's digits.
 # Their headers come from the build machine's Debian packages. A cross build must not see
 # the rest of that machine's /usr/include, so each library's folder is linked alone into
 # the build tree and included from there.

@@ -83,6 +83,29 @@ TEST(ParseLeadingNumber, ReadsTheNumberAtTheStart) {
   }
 }
 
+// Decimals exactly halfway between two doubles, or a hair off halfway: a reader that adds
+// up digits in doubles, or rounds twice on the way, lands on the wrong neighbour.
+TEST(ParseLeadingNumber, HalfwayDecimalsGoToTheEvenNeighbour) {
+  const ParseCase cases[] = {
+      {"tie at 2^53 + 1 goes down to even", "9007199254740993", 0x1p53},
+      {"tie at 2^53 + 3 goes up to even", "9007199254740995", 0x1.0000000000002p53},
+      {"a digit far past the tie breaks it upward",
+       "9007199254740993.00000000000000000000000000001", 0x1.0000000000001p53},
+      {"exact tie just above one goes down to even",
+       "1.00000000000000011102230246251565404236316680908203125", 1},
+      {"a last digit 1 past that tie rounds up",
+       "1.000000000000000111022302462515654042363166809082031251", 0x1.0000000000001p0},
+      {"tie above 0.1 stays on 0.1, the even one",
+       "0.100000000000000012490009027033011079765856266021728515625", 0.1},
+      {"largest subnormal, on which readers have looped for ever", "2.2250738585072011e-308",
+       0x0.fffffffffffffp-1022},
+  };
+  for (const ParseCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(ParseLeadingNumber(c.text), c.expected);
+  }
+}
+
 TEST(ParseLeadingNumber, NegativeZeroKeepsItsSign) {
   EXPECT_TRUE(std::signbit(ParseLeadingNumber("-0")));
   EXPECT_TRUE(std::signbit(ParseLeadingNumber("-1e-999")));
