@@ -111,8 +111,11 @@ class FirefoxSession(BrowserSession, RequestLog):
                 return message.get("result", {})
 
     # What a test does, as a user would.
+    def _navigate(self, url, wait="none"):
+        self.call("browsingContext.navigate", context=self.context, url=url, wait=wait)
+
     def open(self, url):
-        self.call("browsingContext.navigate", context=self.context, url=url, wait="complete")
+        self._navigate(url, wait="complete")
 
     def evaluate(self, expression):
         """The expression's value, through JSON; promises are awaited."""

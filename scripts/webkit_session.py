@@ -69,7 +69,7 @@ class WebKitSession(BrowserSession):
     _clipboard = None
     driver = None
 
-    def _begin(self, work, lang="en-US", width=800, height=600):
+    def _begin(self, work, lang="en-US", width=800, height=600, page_load="normal"):
         self._processes = []
         self.work = str(work)
         shutil.rmtree(self.work, ignore_errors=True)
@@ -95,10 +95,19 @@ class WebKitSession(BrowserSession):
         options = Options()
         options.binary_location = MINIBROWSER
         options.add_argument("--automation")
+        # WebDriver's strategy for every command: "normal" waits for a loading page's load
+        # before each, "none" waits for nothing.
+        options.page_load_strategy = page_load
         self.driver = webdriver.Remote(command_executor=f"http://127.0.0.1:{port}",
                                        options=options)
         self.driver.set_script_timeout(REPLY_LIMIT)
         self.viewport(width, height)
+
+    @classmethod
+    def opening_early(cls, profile, **options):
+        """Its driver waits for a loading page's load before any command, unless the session
+        was started waiting for none."""
+        return cls(profile, page_load="none", **options)
 
     # Its driver runs its own scripts in the page's; with the page's turned off it has none.
     without_script = None
@@ -131,8 +140,11 @@ class WebKitSession(BrowserSession):
             env=getattr(self, "environment", None), **options))
 
     # What a test does, as a user would.
-    def open(self, url):
+    def _navigate(self, url):
         self.driver.get(url)
+
+    def open(self, url):
+        self._navigate(url)
 
     def evaluate(self, expression):
         """The expression's value, through JSON; promises are awaited."""
