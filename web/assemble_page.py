@@ -1,14 +1,15 @@
 #!/usr/bin/python3
 """Puts the page together as one self-contained file, and as a folder for a web site.
 The file holds the window as the build wrote it (its caption, style rules and elements),
-the script that runs as it is read (it tells the notice under the window that script runs,
-and starts compiling the program, its WebAssembly in base64, which the loader then starts
-instead of fetching it), the loader, the stylesheet with the serif it carries, and the icon; its Content Security
+the script that runs right after the window (it tells the notice under the window that
+script runs, and has the window take typing before the program has come), the script that
+starts compiling the program, its WebAssembly in base64, as soon as it has come (the loader
+then starts it instead of fetching it), the loader, the stylesheet with the serif it carries, and the icon; its Content Security
 Policy allows that script and that stylesheet, by their hashes, and nothing else. The
 folder's index.html is the same page, with a web app manifest and a service worker that
 keeps the folder's files for use offline, registered by the page once its program runs,
 and an .htaccess with what an Apache server needs to serve them.
-usage: assemble_page.py TEMPLATE STYLE WINDOW-FOLDER LOADING.js START.js LOADER.js
+usage: assemble_page.py TEMPLATE STYLE WINDOW-FOLDER EARLY.js LOADING.js START.js LOADER.js
                         PROGRAM.wasm SERIF.woff2 ICONS-FOLDER MANIFEST WORKER
                         REGISTRATION.js HTACCESS OUTPUT.html HOSTED-FOLDER"""
 
@@ -55,7 +56,7 @@ def policies(style, scripts, hosted):
     return "; ".join(first), "; ".join(later)
 
 
-def page(template, parts, style, loading, start, loader, icon, registration=None):
+def page(template, parts, style, early, loading, start, loader, icon, registration=None):
     hosted = registration is not None
     links = ""
     if hosted:
@@ -65,14 +66,15 @@ def page(template, parts, style, loading, start, loader, icon, registration=None
     _, later = policies(style, [], hosted)
     script = (start.replace("@LATER_POLICY@", json.dumps(later)) + loader
               + (registration or ""))
-    policy, _ = policies(style, [loading, script], hosted)
+    policy, _ = policies(style, [early, loading, script], hosted)
     return (template.replace("@POLICY@", policy).replace("@TITLE@", parts["title"])
             .replace("@ICON@", icon).replace("@LINKS@", links).replace("@STYLE@", style)
-            .replace("@WINDOW@", parts["body"]).replace("@LOADING@", loading)
+            .replace("@WINDOW@", parts["body"]).replace("@EARLY@", early)
+            .replace("@LOADING@", loading)
             .replace("@SCRIPT@", script))
 
 
-def main(template, style, window, loading, start, loader, program, serif, icons, manifest,
+def main(template, style, window, early, loading, start, loader, program, serif, icons, manifest,
          worker, registration, htaccess, output, hosted):
     template = pathlib.Path(template).read_text(encoding="utf-8")
     window = pathlib.Path(window)
@@ -83,11 +85,12 @@ def main(template, style, window, loading, start, loader, program, serif, icons,
     style = (f'@font-face{{font-family:"{SERIF_FAMILY}";src:url({font}) format("woff2")}}\n'
              + pathlib.Path(style).read_text(encoding="utf-8") + parts["style"])
     wasm = base64.b64encode(pathlib.Path(program).read_bytes()).decode()
+    early = pathlib.Path(early).read_text(encoding="utf-8")
     loading = pathlib.Path(loading).read_text(encoding="utf-8").replace("@PROGRAM@", wasm)
     start = pathlib.Path(start).read_text(encoding="utf-8")
     loader = pathlib.Path(loader).read_text(encoding="utf-8")
     icon = data_url("image/png", (icons / "veltaro-32.png").read_bytes())
-    pathlib.Path(output).write_text(page(template, parts, style, loading, start, loader, icon),
+    pathlib.Path(output).write_text(page(template, parts, style, early, loading, start, loader, icon),
                                     encoding="utf-8")
 
     hosted = pathlib.Path(hosted)
@@ -96,7 +99,7 @@ def main(template, style, window, loading, start, loader, program, serif, icons,
     # Offline use where the page is served over HTTPS (or from this machine); none from disk,
     # where there is nothing to keep. A site that does not serve the worker loses only that.
     registration = pathlib.Path(registration).read_text(encoding="utf-8")
-    index = page(template, parts, style, loading, start, loader, icon, registration)
+    index = page(template, parts, style, early, loading, start, loader, icon, registration)
     (hosted / "index.html").write_text(index, encoding="utf-8")
     shutil.copyfile(manifest, hosted / "manifest.webmanifest")
     shutil.copyfile(htaccess, hosted / ".htaccess")
@@ -115,6 +118,6 @@ def main(template, style, window, loading, start, loader, program, serif, icons,
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 16:
+    if len(sys.argv) != 17:
         sys.exit(__doc__.rsplit("usage: ", 1)[-1])
     main(*sys.argv[1:])

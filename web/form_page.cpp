@@ -49,10 +49,12 @@ FormPage::FormPage() {
 }
 
 // The window stops being inert and the notice under it goes; the focus goes to the first
-// control that takes it, as a window's does when it opens.
+// control that takes it, as a window's does when it opens, unless the user has put it in the
+// window already (the page takes typing before its program runs).
 void FormPage::Show() {
   dom::SetFlag(window::MainWindow().name, "inert", false);
   dom::SetFlag(kNoticeId, "hidden", true);
+  if (dom::HoldsFocus(window::MainWindow().name)) return;
   for (const ControlLayout& control : window::MainWindowControls()) {
     if (dom::Focus(window::ControlNameOf(control)) == dom::Outcome::kDone) return;
   }

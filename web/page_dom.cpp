@@ -16,6 +16,7 @@ int veltaro_set_units(const char* id, std::size_t idLength, const char16_t* unit
                       std::size_t length, std::size_t cursor);
 int veltaro_show_start(const char* id, std::size_t idLength);
 int veltaro_focus(const char* id, std::size_t idLength);
+int veltaro_holds_focus(const char* id, std::size_t idLength);
 int veltaro_listen(const char* id, std::size_t idLength, const char* type, std::size_t typeLength,
                    void* page, int event, std::size_t position);
 void veltaro_listen_text_widths(void* page, int event);
@@ -85,6 +86,8 @@ std::optional<std::string> Text(std::string_view id) {
 }
 
 Outcome Focus(std::string_view id) { return OutcomeOf(veltaro_focus(id.data(), id.size())); }
+
+bool HoldsFocus(std::string_view id) { return veltaro_holds_focus(id.data(), id.size()) > 0; }
 
 Outcome ShowStart(std::string_view id) {
   return OutcomeOf(veltaro_show_start(id.data(), id.size()));

@@ -22,6 +22,8 @@ Outcome SetFlag(std::string_view id, std::string_view property, bool on);
 Outcome SetText(std::string_view id, std::string_view text);
 std::optional<std::string> Text(std::string_view id);
 Outcome Focus(std::string_view id);
+// Whether the focus is on the element or on one inside it.
+bool HoldsFocus(std::string_view id);
 Outcome ShowStart(std::string_view id);
 
 // A box's text as the box holds it, with its cursor as a unit offset.

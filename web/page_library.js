@@ -138,6 +138,13 @@ mergeInto(LibraryManager.library, {
     return document.activeElement === element ? 1 : 0;
   },
 
+  veltaro_holds_focus__deps: ['$veltaroElement'],
+  veltaro_holds_focus: function(id, idLength) {
+    const element = veltaroElement(id, idLength);
+    if (!element) return -1;
+    return element.contains(document.activeElement) ? 1 : 0;
+  },
+
   // Hands the element's events of that type to the program's page, with the control's place
   // in the layout. A box's edit counts once the input method has finished composing it.
   veltaro_listen__deps: ['$veltaroText', '$veltaroElement'],

@@ -1,8 +1,6 @@
-// Runs as the page is read, before its first frame: with script running, the notice under
-// the window says that the calculator is loading, not that JavaScript is off.
-document.getElementById('notice').textContent = document.getElementById('notice').dataset.loading;
-// The program's WebAssembly, which the page holds, starts compiling now, away from the page's
-// own work, while the window is drawn; the loader only has to start it. A browser that
+// Runs as the page is read, as soon as the program's bytes have come: its WebAssembly, which
+// the page holds, starts compiling now, away from the page's own work, while the window is
+// drawn and takes typing; the loader only has to start it. A browser that
 // cannot compile it (none, or refused) leaves the reason for the loader.
 var veltaroCompiled = (() => {
   const encoded = '@PROGRAM@';

@@ -16,8 +16,8 @@ from webkit_session import WebKitSession  # noqa: E402
 
 ENGINES = {"chromium": ChromiumSession, "firefox": FirefoxSession, "webkit": WebKitSession}
 
-# The page holds the window from the start, inert until the program has taken it over.
-WINDOW_READY = "document.getElementById('Veltaro')?.inert === false"
+# The page holds the window from the start; its program notes when it has taken it over.
+WINDOW_READY = "typeof veltaroRunning === 'number'"
 
 
 def session(engine, work, name, lang="en-US"):
