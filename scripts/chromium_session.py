@@ -49,6 +49,7 @@ class ChromiumSession(BrowserSession, RequestLog):
     name = "chromium"
     active_window = True
     emulates_phones = True
+    navigation_cut = ProtocolError
     process = None
     _commands = None
     _replies = None

@@ -42,6 +42,7 @@ class FirefoxSession(BrowserSession, RequestLog):
     # on Xvfb too): Firefox draws no focus mark there, and Enter presses no button.
     active_window = False
     emulates_phones = True
+    navigation_cut = ProtocolError
     request_event = "network.beforeRequestSent"
     process = None
     _socket = None

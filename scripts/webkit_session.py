@@ -15,7 +15,7 @@ import shutil
 import subprocess
 
 from selenium import webdriver
-from selenium.common.exceptions import WebDriverException
+from selenium.common.exceptions import NoSuchFrameException, WebDriverException
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.actions.action_builder import ActionBuilder
 from selenium.webdriver.common.keys import Keys
@@ -65,6 +65,8 @@ class WebKitSession(BrowserSession):
     name = "webkit"
     active_window = True
     emulates_phones = False
+    # "Callback was not called before the unload event"
+    navigation_cut = NoSuchFrameException
     _processes = ()
     _clipboard = None
     driver = None

@@ -38,6 +38,22 @@ def value(browser, control):
     return browser.evaluate(f"document.getElementById({control!r}).value")
 
 
+# The labels of the boxes in each mode.
+MODE_0_LABELS = ["изходяща енергия", "подадена енергия", "КПД %"]
+MODE_1_LABELS = ["годна продукция", "произведена продукция", "рандеман %"]
+MODE_2_LABELS = ["получен добив", "теоретичен добив", "добив %"]
+
+
+def labels(browser):
+    return browser.evaluate(
+        "[0, 1, 2].map(i => document.getElementById(`Label2(${i})`).textContent)")
+
+
+def checked(browser):
+    return browser.evaluate(
+        "[0, 1, 2].filter(i => document.getElementById(`Option1(${i})`).checked)")
+
+
 def focused(browser):
     return browser.evaluate("document.activeElement?.id ?? ''")
 
