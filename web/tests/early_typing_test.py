@@ -13,7 +13,7 @@ import sys
 import threading
 
 from page_driver import (ENGINES, MODE_0_LABELS, MODE_1_LABELS, WINDOW_READY, Checks, Tally,
-                         checked, expect, labels, selector, value)
+                         checked, expect, labels, painted, selector, value)
 from waiting import REPLY_LIMIT
 
 
@@ -88,9 +88,8 @@ class SlowLink:
 
 
 # The page as far as the link has brought it: the window and what precedes the program,
-# parsed, and a frame of it drawn, as a user sees it before acting.
+# parsed (and then a frame of it drawn, as a user sees it before acting).
 SCRIPTS_SO_FAR = "document.scripts.length === {count} && document.getElementById('Command1(1)')"
-PAINTED = "new Promise(painted => requestAnimationFrame(() => requestAnimationFrame(painted)))"
 # The program has not come, and the rest of the page neither.
 NOT_YET = "typeof veltaroRunning === 'undefined' && document.readyState === 'loading'"
 # Where the focus and the caret are.
@@ -144,7 +143,7 @@ def early_user(link, before, shown, after, boxes, mode_labels, options, result):
         try:
             browser.open_early(link.url)
             browser.wait_for(SCRIPTS_SO_FAR.format(count=link.first.count(b"<script")))
-            browser.evaluate(PAINTED)
+            painted(browser)
             if not browser.evaluate(NOT_YET):
                 return "the program came before the rest of the page was released"
             for step in before:

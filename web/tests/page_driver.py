@@ -64,11 +64,16 @@ def rect(browser, css):
         ".getBoundingClientRect())")
 
 
+def painted(browser):
+    """Returns once what has changed is painted."""
+    browser.evaluate("new Promise(painted => requestAnimationFrame("
+                     "() => requestAnimationFrame(painted)))")
+
+
 def screenshot(browser):
     """The viewport as the user sees it, once what has changed is painted."""
     from PIL import Image  # only the tests that read pixels need it
-    browser.evaluate("new Promise(painted => requestAnimationFrame("
-                     "() => requestAnimationFrame(painted)))")
+    painted(browser)
     return Image.open(io.BytesIO(browser.screenshot())).convert("RGB")
 
 
