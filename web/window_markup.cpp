@@ -255,7 +255,8 @@ WindowMarkup MarkUpWindow() {
   form.Load();
   const window::WindowLayout& layout = window::MainWindow();
   WindowMarkup markup{std::string(layout.caption), WindowStyle(layout), ""};
-  // Inert, and so neither focused nor clicked, until the program takes it over.
+  // Inert, and so neither focused nor clicked, unless a script of the page's says that the
+  // program can run: none does with JavaScript off.
   std::string controls;
   for (const ControlState* control : form.Window().children) {
     markup.style += StyleOf(*control, layout.background);

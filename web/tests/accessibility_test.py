@@ -1,8 +1,7 @@
 #!/usr/bin/python3
 """The page as assistive technology reads it: Chromium's accessibility tree for every
 control, as the page opens, after the user selects a mode and calculates, and while an
-error report is open; and the window inert, with the notice read, until the program has
-taken it over.
+error report is open.
 usage: accessibility_test.py PAGE.html WORK-FOLDER"""
 
 import pathlib

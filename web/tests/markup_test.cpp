@@ -56,7 +56,7 @@ TEST(WindowMarkup, ShowsTheWindowAsItIsOnceLoaded) {
   const web::WindowMarkup markup = web::MarkUpWindow();
   EXPECT_EQ(markup.title, window::MainWindow().caption);
   EXPECT_NE(markup.body.find("<div id=\"Veltaro\" inert>"), std::string::npos)
-      << "inert until the program takes it over";
+      << "inert unless the page's script says that the program can run";
   EXPECT_NE(markup.body.find("<span>рандеман</span>"), std::string::npos)
       << "the options captioned by the Load event";
   EXPECT_NE(markup.body.find(">КПД %</label>"), std::string::npos)
