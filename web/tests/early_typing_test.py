@@ -3,7 +3,8 @@
 one engine: the page is served from the loopback address by the test itself, everything
 before the program's script at once and the rest only once the user has acted. Typing in
 the boxes, an option chosen and a press of Изчисли or Изчисти are kept and handed to the
-program as it starts, in order; the focus and the caret stay where the user left them.
+program as it starts, in order (a box then cut to its length as the program cuts it); the
+focus and the caret stay where the user left them.
 usage: early_typing_test.py PAGE.html WORK-FOLDER chromium|firefox|webkit"""
 
 import http.server
@@ -121,6 +122,9 @@ CASES = [
      [click("Text2(0)"), typing("1"), click("Text2(1)"), typing("8"), click("Command1(0)"),
       click("Text2(1)"), pressing("End"), typing("1"), pressing("ArrowLeft")], ["1", "81", ""],
      [typing("0")], ["1", "801", "12.5%"], MODE_0_LABELS, [], "0.12%"),
+    ("a character typed before the others in a full box is cut as the program cuts it",
+     [click("Text2(0)"), typing("12345"), pressing("Home"), typing("9")], ["912345", "", ""],
+     [], ["12345", "", ""], MODE_0_LABELS, [], None),
     ("Изчисти before the program clears as the program does, after a mode and a result",
      [click("Option1(2)"), click("Text2(0)"), typing("45"), click("Text2(1)"), typing("60"),
       click("Command1(0)"), click("Command1(1)")], ["45", "60", ""],
