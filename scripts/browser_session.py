@@ -1,6 +1,6 @@
 """What every browser session of the tests does the same way, over its engine's own
-evaluate, click_at and tap_at: wait for the page, find a control's centre, click or tap
-it, and end with the with-statement."""
+evaluate, _navigate, click_at and tap_at: open a page before it has loaded, wait for the
+page, find a control's centre, click or tap it, and end with the with-statement."""
 
 import json
 import os
@@ -25,6 +25,9 @@ def end_group(process, grace=10):
 
 
 class BrowserSession:
+    # What the engine's evaluate raises where a navigation took the document away.
+    navigation_cut = ()
+
     def __init__(self, *arguments, **options):
         """Starts the session with the engine's _begin; what had started ends with a
         failed start."""
@@ -33,6 +36,26 @@ class BrowserSession:
         except BaseException:
             self.close()
             raise
+
+    @classmethod
+    def opening_early(cls, profile, **options):
+        """A session whose open_early returns before a page has loaded (in some engines a
+        setting of the whole session)."""
+        return cls(profile, **options)
+
+    def open_early(self, url):
+        """Opens the page without waiting for its load: returns once the browser shows the
+        new document, however little of it has come."""
+        self.evaluate("window.veltaroTestLeft = true")
+        self._navigate(url)
+
+        # The marker goes with the document that had it.
+        def arrived():
+            try:
+                return self.evaluate("!window.veltaroTestLeft")
+            except self.navigation_cut:
+                return False  # asked of the document that was leaving
+        wait_until(arrived, f"{url} to be the page shown")
 
     def wait_for(self, expression, timeout=LIMIT):
         wait_until(lambda: self.evaluate(f"!!({expression})"), expression, timeout)

@@ -49,6 +49,7 @@ class ChromiumSession(BrowserSession, RequestLog):
     name = "chromium"
     active_window = True
     emulates_phones = True
+    navigation_cut = ProtocolError
     process = None
     _commands = None
     _replies = None
@@ -154,8 +155,12 @@ class ChromiumSession(BrowserSession, RequestLog):
             self.events.append(self._receive(deadline, f"with the event {method}"))
 
     # What a test does, as a user would.
-    def open(self, url):
+    def _navigate(self, url):
+        """Returns once the new document is the page's: its first bytes have come."""
         self.page("Page.navigate", url=url)
+
+    def open(self, url):
+        self._navigate(url)
         self.wait_for("document.readyState === 'complete'")
 
     def evaluate(self, expression):

@@ -42,6 +42,7 @@ class FirefoxSession(BrowserSession, RequestLog):
     # on Xvfb too): Firefox draws no focus mark there, and Enter presses no button.
     active_window = False
     emulates_phones = True
+    navigation_cut = ProtocolError
     request_event = "network.beforeRequestSent"
     process = None
     _socket = None
@@ -111,8 +112,11 @@ class FirefoxSession(BrowserSession, RequestLog):
                 return message.get("result", {})
 
     # What a test does, as a user would.
+    def _navigate(self, url, wait="none"):
+        self.call("browsingContext.navigate", context=self.context, url=url, wait=wait)
+
     def open(self, url):
-        self.call("browsingContext.navigate", context=self.context, url=url, wait="complete")
+        self._navigate(url, wait="complete")
 
     def evaluate(self, expression):
         """The expression's value, through JSON; promises are awaited."""

@@ -15,7 +15,7 @@ import shutil
 import subprocess
 
 from selenium import webdriver
-from selenium.common.exceptions import WebDriverException
+from selenium.common.exceptions import NoSuchFrameException, WebDriverException
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.actions.action_builder import ActionBuilder
 from selenium.webdriver.common.keys import Keys
@@ -65,11 +65,13 @@ class WebKitSession(BrowserSession):
     name = "webkit"
     active_window = True
     emulates_phones = False
+    # "Callback was not called before the unload event"
+    navigation_cut = NoSuchFrameException
     _processes = ()
     _clipboard = None
     driver = None
 
-    def _begin(self, work, lang="en-US", width=800, height=600):
+    def _begin(self, work, lang="en-US", width=800, height=600, page_load="normal"):
         self._processes = []
         self.work = str(work)
         shutil.rmtree(self.work, ignore_errors=True)
@@ -95,10 +97,19 @@ class WebKitSession(BrowserSession):
         options = Options()
         options.binary_location = MINIBROWSER
         options.add_argument("--automation")
+        # WebDriver's strategy for every command: "normal" waits for a loading page's load
+        # before each, "none" waits for nothing.
+        options.page_load_strategy = page_load
         self.driver = webdriver.Remote(command_executor=f"http://127.0.0.1:{port}",
                                        options=options)
         self.driver.set_script_timeout(REPLY_LIMIT)
         self.viewport(width, height)
+
+    @classmethod
+    def opening_early(cls, profile, **options):
+        """Its driver waits for a loading page's load before any command, unless the session
+        was started waiting for none."""
+        return cls(profile, page_load="none", **options)
 
     # Its driver runs its own scripts in the page's; with the page's turned off it has none.
     without_script = None
@@ -131,8 +142,11 @@ class WebKitSession(BrowserSession):
             env=getattr(self, "environment", None), **options))
 
     # What a test does, as a user would.
-    def open(self, url):
+    def _navigate(self, url):
         self.driver.get(url)
+
+    def open(self, url):
+        self._navigate(url)
 
     def evaluate(self, expression):
         """The expression's value, through JSON; promises are awaited."""

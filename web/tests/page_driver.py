@@ -38,6 +38,22 @@ def value(browser, control):
     return browser.evaluate(f"document.getElementById({control!r}).value")
 
 
+# The labels of the boxes in each mode.
+MODE_0_LABELS = ["изходяща енергия", "подадена енергия", "КПД %"]
+MODE_1_LABELS = ["годна продукция", "произведена продукция", "рандеман %"]
+MODE_2_LABELS = ["получен добив", "теоретичен добив", "добив %"]
+
+
+def labels(browser):
+    return browser.evaluate(
+        "[0, 1, 2].map(i => document.getElementById(`Label2(${i})`).textContent)")
+
+
+def checked(browser):
+    return browser.evaluate(
+        "[0, 1, 2].filter(i => document.getElementById(`Option1(${i})`).checked)")
+
+
 def focused(browser):
     return browser.evaluate("document.activeElement?.id ?? ''")
 
@@ -48,11 +64,16 @@ def rect(browser, css):
         ".getBoundingClientRect())")
 
 
+def painted(browser):
+    """Returns once what has changed is painted."""
+    browser.evaluate("new Promise(painted => requestAnimationFrame("
+                     "() => requestAnimationFrame(painted)))")
+
+
 def screenshot(browser):
     """The viewport as the user sees it, once what has changed is painted."""
     from PIL import Image  # only the tests that read pixels need it
-    browser.evaluate("new Promise(painted => requestAnimationFrame("
-                     "() => requestAnimationFrame(painted)))")
+    painted(browser)
     return Image.open(io.BytesIO(browser.screenshot())).convert("RGB")
 
 

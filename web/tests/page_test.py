@@ -13,25 +13,13 @@ import pathlib
 import re
 import sys
 
-from page_driver import (ENGINES as ENGINE_SESSIONS, Checks, calculate, expect, fill,
-                         first_wrong, focused, layout_colours, open_page, rect, screenshot,
+from page_driver import (ENGINES as ENGINE_SESSIONS, MODE_0_LABELS, MODE_1_LABELS,
+                         MODE_2_LABELS, Checks, calculate, checked, expect, fill, first_wrong,
+                         focused, labels, layout_colours, open_page, rect, screenshot,
                          selector, session, value)
 from pixels import contrast, focus_mark_contrast
 
-MODE_0_LABELS = ["изходяща енергия", "подадена енергия", "КПД %"]
-MODE_1_LABELS = ["годна продукция", "произведена продукция", "рандеман %"]
-MODE_2_LABELS = ["получен добив", "теоретичен добив", "добив %"]
 WINDOW_SIZE = (461, 345)
-
-
-def labels(browser):
-    return browser.evaluate(
-        "[0, 1, 2].map(i => document.getElementById(`Label2(${i})`).textContent)")
-
-
-def checked(browser):
-    return browser.evaluate(
-        "[0, 1, 2].filter(i => document.getElementById(`Option1(${i})`).checked)")
 
 
 def rect_of(browser, control):
