@@ -16,24 +16,27 @@ var veltaroEarly = (() => {
   }
   notice.textContent = notice.dataset.loading;
   // The user's events the program listens for: a press of a button, an option chosen, a
-  // box's edit once the input method has finished composing it.
-  const heard = {click: 'button', change: 'radio', input: 'text', compositionend: 'text'};
+  // box's edit once the input method has finished composing it. An option clicked counts as
+  // chosen although it shows chosen already: a press of Изчисти before it unchose it.
+  const heard = {click: ['button', 'radio'], change: ['radio'], input: ['text'],
+                 compositionend: ['text']};
   const done = [];
   const note = event => {
     const {target} = event;
     const kind = target.localName === 'button' ? 'button' : target.type;
-    if (heard[event.type] !== kind || event.isComposing) return;
+    if (!heard[event.type].includes(kind) || event.isComposing) return;
     done.push({target, type: event.type, text: target.value, cursor: target.selectionEnd});
   };
   const types = Object.keys(heard);
   types.forEach(type => window_.addEventListener(type, note, true));
+  const stopNoting = () => types.forEach(type => window_.removeEventListener(type, note, true));
   window_.inert = false;
   let focused = null;
   return {
     // Before the program starts: nothing more is noted, and the caret is remembered, as the
     // program's start writes the boxes anew.
     stop: () => {
-      types.forEach(type => window_.removeEventListener(type, note, true));
+      stopNoting();
       const {activeElement} = document;
       if (window_.contains(activeElement) && activeElement.localName === 'input' &&
           activeElement.type === 'text') {
@@ -44,10 +47,14 @@ var veltaroEarly = (() => {
     // Once the program runs: each event again, in order, to the program's own listeners, the
     // box as it was then; the caret back where the user left it.
     handOver: () => {
+      stopNoting();
       for (const {target, type, text, cursor} of done) {
-        if (type === 'change') {
+        if (target.type === 'radio') {
           target.checked = true;
-        } else if (type !== 'click') {
+          target.dispatchEvent(new Event('change'));
+          continue;
+        }
+        if (type !== 'click') {
           target.value = text;
           target.setSelectionRange(cursor, cursor);
         }

@@ -129,6 +129,11 @@ CASES = [
      [click("Option1(2)"), click("Text2(0)"), typing("45"), click("Text2(1)"), typing("60"),
       click("Command1(0)"), click("Command1(1)")], ["45", "60", ""],
      [], ["", "", ""], MODE_0_LABELS, [], None),
+    # Before the program, Изчисти leaves the option shown chosen: choosing it again raises no
+    # change, only a click.
+    ("an option chosen again after Изчисти before the program stays chosen",
+     [click("Option1(1)"), click("Command1(1)"), click("Option1(1)")], ["", "", ""],
+     [], ["", "", ""], MODE_1_LABELS, [1], None),
 ]
 
 
