@@ -49,8 +49,9 @@ FormPage::FormPage() {
 }
 
 // The window stops being inert and the notice under it goes; the focus goes to the first
-// control that takes it, as a window's does when it opens, unless the user has put it in the
-// window already (the page takes typing before its program runs).
+// control that takes it, as a window's does when it opens. The page gives it there with its
+// first frame, and the user may have moved it since (the page takes typing before its program
+// runs): only where neither has, the program does.
 void FormPage::Show() {
   dom::SetFlag(window::MainWindow().name, "inert", false);
   dom::SetFlag(kNoticeId, "hidden", true);

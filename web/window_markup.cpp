@@ -109,7 +109,27 @@ void FurnishLineBox(Element& box) {
                                                {"spellcheck", "false"}});
 }
 
-std::string HtmlOf(const ControlState& control);
+std::string HtmlOf(const ControlState& control, const ControlState* first);
+
+bool TakesFocus(const ControlLayout& layout) {
+  return layout.kind != ControlKind::kLabel && layout.kind != ControlKind::kFrame;
+}
+
+// The control a window gives the focus to as it opens: the first, in tab order, that takes it.
+const ControlState* FirstToTakeFocus(const ControlState& container) {
+  for (const ControlState* child : container.children) {
+    if (!child->layout->visible) continue;
+    if (TakesFocus(*child->layout)) return child;
+    if (const ControlState* inside = FirstToTakeFocus(*child)) return inside;
+  }
+  return nullptr;
+}
+
+// The browser gives it the focus with the first frame, as the window takes typing: the
+// program need not move it as it starts.
+void FocusFirst(Element& element, bool first) {
+  if (first) element.attributes.emplace_back("autofocus", "");
+}
 
 // Where a box of one line reacts to a touch beyond its edges (see page.css): a label of
 // it, which adds nothing to its name.
@@ -117,9 +137,10 @@ std::string ReachOf(const std::string& box) {
   return Html({"label", {{"class", "reach"}, {"for", box}, {"aria-hidden", "true"}}, ""});
 }
 
-Element BoxOf(const ControlState& control, const std::string& id) {
+Element BoxOf(const ControlState& control, const std::string& id, bool first) {
   const ControlLayout& layout = *control.layout;
   Element box{layout.multiLine ? "textarea" : "input", {{"id", id}}, ""};
+  FocusFirst(box, first);
   if (layout.multiLine) {
     box.content = Escaped(control.text);
   } else {
@@ -132,11 +153,11 @@ Element BoxOf(const ControlState& control, const std::string& id) {
 
 // Plain elements for plain controls: a frame without border or caption is a plain
 // container, an option button a label holding its circle and its caption.
-Element ElementOf(const ControlState& control, const std::string& id) {
+Element ElementOf(const ControlState& control, const std::string& id, const ControlState* first) {
   const ControlLayout& layout = *control.layout;
   switch (layout.kind) {
     case ControlKind::kTextBox:
-      return BoxOf(control, id);
+      return BoxOf(control, id, &control == first);
     case ControlKind::kLabel: {
       Element label{"label", {{"id", id}}, Escaped(control.text)};
       if (!control.names.empty()) label.attributes.emplace_back("for", control.names);
@@ -146,15 +167,19 @@ Element ElementOf(const ControlState& control, const std::string& id) {
       Element circle{
           "input", {{"type", "radio"}, {"id", id}, {"name", std::string(layout.container)}}, ""};
       if (control.checked) circle.attributes.emplace_back("checked", "");
+      FocusFirst(circle, &control == first);
       return {"label", {{"for", id}}, Html(circle) + Html({"span", {}, Escaped(control.text)})};
     }
-    case ControlKind::kCommandButton:
-      return {"button", {{"type", "button"}, {"id", id}}, Escaped(control.text)};
+    case ControlKind::kCommandButton: {
+      Element button{"button", {{"type", "button"}, {"id", id}}, Escaped(control.text)};
+      FocusFirst(button, &control == first);
+      return button;
+    }
     case ControlKind::kFrame:
       break;
   }
   Element frame{"div", {{"id", id}}, ""};
-  for (const ControlState* child : control.children) frame.content += HtmlOf(*child);
+  for (const ControlState* child : control.children) frame.content += HtmlOf(*child, first);
   // The options of one container are one group, and assistive technology is told so.
   for (const ControlState* child : control.children) {
     if (child->layout->kind == ControlKind::kOptionButton) {
@@ -165,10 +190,10 @@ Element ElementOf(const ControlState& control, const std::string& id) {
   return frame;
 }
 
-std::string HtmlOf(const ControlState& control) {
+std::string HtmlOf(const ControlState& control, const ControlState* first) {
   const ControlLayout& layout = *control.layout;
   const std::string id = IdOf(control);
-  Element element = ElementOf(control, id);
+  Element element = ElementOf(control, id, first);
   if (!layout.visible) element.attributes.emplace_back("hidden", "");
   if (!layout.accessibleName.empty()) {
     element.attributes.emplace_back("aria-label", std::string(layout.accessibleName));
@@ -258,9 +283,10 @@ WindowMarkup MarkUpWindow() {
   // Inert, and so neither focused nor clicked, unless a script of the page's says that the
   // program can run: none does with JavaScript off.
   std::string controls;
+  const ControlState* first = FirstToTakeFocus(form.Window());
   for (const ControlState* control : form.Window().children) {
     markup.style += StyleOf(*control, layout.background);
-    controls += HtmlOf(*control);
+    controls += HtmlOf(*control, first);
   }
   markup.body = Html({"div", {{"id", std::string(layout.name)}, {"inert", ""}}, controls}) + "\n" +
                 NoticeHtml() + "\n";

@@ -65,6 +65,12 @@ TEST(WindowMarkup, ShowsTheWindowAsItIsOnceLoaded) {
       << "the result box locked";
   EXPECT_EQ(markup.body.find("aria-live"), std::string::npos)
       << "no box is a live region: the status announces results";
+  const std::size_t focused = markup.body.find(" autofocus");
+  ASSERT_NE(focused, std::string::npos) << "the focus given with the first frame";
+  EXPECT_EQ(markup.body.rfind("<textarea id=\"Text1(0)\"", focused),
+            markup.body.find("<textarea"))
+      << "the focus on the first control that takes it, the help text";
+  EXPECT_EQ(markup.body.find(" autofocus", focused + 1), std::string::npos) << "on one only";
 }
 
 TEST(WindowMarkup, PlacesAndColoursEachControlFromTheLayout) {
