@@ -59,11 +59,11 @@ bool TakeWholeOrHundredths(SignificantDigits& number, double magnitude) {
 // fmt 9 and 10 declare it alike; a fmt that changes it fails to build here, not at run time.
 void TakeFifteenDigits(SignificantDigits& number, double magnitude) {
   fmt::basic_memory_buffer<char, SignificantDigits::kMaxDigits + 1> digits;
-  fmt::detail::float_specs specs{};
-  specs.format = fmt::detail::float_format::exp;
+  fmt::detail::float_specs form{};
+  form.format = fmt::detail::float_format::exp;
   // The value is digits × 10^lastDigit, trailing zeros removed.
   const int lastDigit =
-      fmt::detail::format_float(magnitude, SignificantDigits::kMaxDigits, specs, digits);
+      fmt::detail::format_float(magnitude, SignificantDigits::kMaxDigits, form, digits);
   TakeDigits(number, digits.data(), digits.data() + digits.size());
   number.exponent = lastDigit + static_cast<int>(digits.size()) - 1;
 }
